@@ -1,0 +1,11 @@
+#include "app/veridane-tool/tool.h"
+
+#include <QCoreApplication>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QList<ToolCommand> commands;
+    addFoundationCommands(commands);
+    return runTool(QCoreApplication::arguments().mid(1), commands);
+}

@@ -1,0 +1,3 @@
+#include "core/foundation/clock.h"
+
+QDateTime SystemClock::now() const { return QDateTime::currentDateTime(); }

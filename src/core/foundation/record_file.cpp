@@ -1,0 +1,215 @@
+#include "core/foundation/record_file.h"
+
+#include "core/foundation/atomic_file.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace {
+
+constexpr auto EntryFilter = QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+
+QStringList sortedEntries(const QString &host, QDir::Filters kinds)
+{
+    QStringList names = QDir(host).entryList(kinds | EntryFilter, QDir::NoSort);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+FileResult copyTreeHost(const QString &from, const QString &to)
+{
+    const QFileInfo source(from);
+    if (!source.isDir())
+        return FileResult::failure(FileResult::Error::NotFound, from);
+    if (!QDir().mkpath(to))
+        return FileResult::failure(FileResult::Error::WriteFailed, to);
+    const QDir dir(from);
+    const QFileInfoList entries =
+        dir.entryInfoList(QDir::AllEntries | EntryFilter, QDir::Name | QDir::DirsFirst);
+    for (const QFileInfo &entry : entries) {
+        if (entry.isSymLink())
+            continue;
+        const QString target = to + u'/' + entry.fileName();
+        FileResult r = entry.isDir() ? copyTreeHost(entry.filePath(), target)
+                                     : AtomicFile::copy(entry.filePath(), target);
+        if (!r)
+            return r;
+    }
+    return FileResult::success();
+}
+
+} // namespace
+
+FileResult RecordFile::resolveFor(const QString &path, QString *host) const
+{
+    *host = m_drives.resolve(path);
+    if (host->isEmpty())
+        return FileResult::failure(FileResult::Error::UnknownDrive, path);
+    return FileResult::success();
+}
+
+bool RecordFile::exists(const QString &path) const
+{
+    const QString host = hostPath(path);
+    return !host.isEmpty() && QFileInfo(host).isFile();
+}
+
+bool RecordFile::directoryExists(const QString &path) const
+{
+    const QString host = hostPath(path);
+    return !host.isEmpty() && QFileInfo(host).isDir();
+}
+
+std::optional<QByteArray> RecordFile::readAll(const QString &path, FileResult *result) const
+{
+    QString host;
+    FileResult r = resolveFor(path, &host);
+    std::optional<QByteArray> bytes;
+    if (r) {
+        QFile file(host);
+        if (!QFileInfo(host).isFile())
+            r = FileResult::failure(FileResult::Error::NotFound, host);
+        else if (!file.open(QIODevice::ReadOnly))
+            r = FileResult::failure(FileResult::Error::ReadFailed, host, file.errorString());
+        else {
+            bytes = file.readAll();
+            if (file.error() != QFileDevice::NoError) {
+                r = FileResult::failure(FileResult::Error::ReadFailed, host, file.errorString());
+                bytes.reset();
+            }
+        }
+    }
+    if (result)
+        *result = r;
+    return bytes;
+}
+
+std::optional<RecordReader> RecordFile::openForReading(const QString &path, FileResult *result) const
+{
+    auto bytes = readAll(path, result);
+    if (!bytes)
+        return std::nullopt;
+    return RecordReader(std::move(*bytes));
+}
+
+RecordWriter RecordFile::openForWriting(const QString &path) const
+{
+    return RecordWriter(hostPath(path), RecordWriter::Mode::Replace);
+}
+
+RecordWriter RecordFile::openForAppending(const QString &path) const
+{
+    return RecordWriter(hostPath(path), RecordWriter::Mode::Append);
+}
+
+FileResult RecordFile::makeDirectory(const QString &path) const
+{
+    QString host;
+    if (FileResult r = resolveFor(path, &host); !r)
+        return r;
+    if (QFileInfo(host).isDir())
+        return FileResult::success();
+    if (!QDir().mkpath(host))
+        return FileResult::failure(FileResult::Error::WriteFailed, host);
+    return FileResult::success();
+}
+
+FileResult RecordFile::copyFile(const QString &from, const QString &to) const
+{
+    QString hostFrom;
+    QString hostTo;
+    if (FileResult r = resolveFor(from, &hostFrom); !r)
+        return r;
+    if (FileResult r = resolveFor(to, &hostTo); !r)
+        return r;
+    if (!QFileInfo(hostFrom).isFile())
+        return FileResult::failure(FileResult::Error::NotFound, hostFrom);
+    return AtomicFile::copy(hostFrom, hostTo);
+}
+
+FileResult RecordFile::deleteFile(const QString &path) const
+{
+    QString host;
+    if (FileResult r = resolveFor(path, &host); !r)
+        return r;
+    QFile file(host);
+    if (!QFileInfo(host).isFile())
+        return FileResult::failure(FileResult::Error::NotFound, host);
+    if (!file.remove())
+        return FileResult::failure(FileResult::Error::WriteFailed, host, file.errorString());
+    return FileResult::success();
+}
+
+FileResult RecordFile::deleteDirectory(const QString &path) const
+{
+    QString host;
+    if (FileResult r = resolveFor(path, &host); !r)
+        return r;
+    if (!QFileInfo(host).isDir())
+        return FileResult::failure(FileResult::Error::NotFound, host);
+    if (!QDir().rmdir(host))
+        return FileResult::failure(FileResult::Error::WriteFailed, host);
+    return FileResult::success();
+}
+
+QStringList RecordFile::listFiles(const QString &folder) const
+{
+    const QString host = hostPath(folder);
+    return host.isEmpty() ? QStringList() : sortedEntries(host, QDir::Files);
+}
+
+QStringList RecordFile::listDirectories(const QString &folder) const
+{
+    const QString host = hostPath(folder);
+    return host.isEmpty() ? QStringList() : sortedEntries(host, QDir::Dirs);
+}
+
+FileResult RecordFile::copyTree(const QString &from, const QString &to) const
+{
+    QString hostFrom;
+    QString hostTo;
+    if (FileResult r = resolveFor(from, &hostFrom); !r)
+        return r;
+    if (FileResult r = resolveFor(to, &hostTo); !r)
+        return r;
+    const QString a = QDir::cleanPath(QFileInfo(hostFrom).absoluteFilePath());
+    const QString b = QDir::cleanPath(QFileInfo(hostTo).absoluteFilePath());
+    if (b == a || b.startsWith(a + u'/'))
+        return FileResult::failure(FileResult::Error::WriteFailed, hostTo);
+    return copyTreeHost(hostFrom, hostTo);
+}
+
+FileResult RecordFile::deleteTree(const QString &path) const
+{
+    QString host;
+    if (FileResult r = resolveFor(path, &host); !r)
+        return r;
+    const QFileInfo info(host);
+    if (!info.exists() && !info.isSymLink())
+        return FileResult::failure(FileResult::Error::NotFound, host);
+    if (!info.isDir() || info.isSymLink())
+        return FileResult::failure(FileResult::Error::NotADirectory, host);
+    if (!QDir(host).removeRecursively())
+        return FileResult::failure(FileResult::Error::WriteFailed, host);
+    return FileResult::success();
+}
+
+qint64 RecordFile::treeSize(const QString &path) const
+{
+    const QString host = hostPath(path);
+    if (host.isEmpty() || !QFileInfo(host).isDir())
+        return 0;
+    qint64 total = 0;
+    QDirIterator it(host, QDir::Files | EntryFilter, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        const QFileInfo info = it.fileInfo();
+        if (!info.isSymLink())
+            total += info.size();
+    }
+    return total;
+}

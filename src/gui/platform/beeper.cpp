@@ -1,0 +1,3 @@
+#include "gui/platform/beeper.h"
+
+Beeper::~Beeper() = default;

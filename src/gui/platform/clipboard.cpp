@@ -1,0 +1,3 @@
+#include "gui/platform/clipboard.h"
+
+Clipboard::~Clipboard() = default;

@@ -1,0 +1,3 @@
+#include "gui/platform/file_dialogs.h"
+
+FileDialogs::~FileDialogs() = default;

@@ -1,0 +1,3 @@
+#include "gui/platform/window_printer.h"
+
+WindowPrinter::~WindowPrinter() = default;

@@ -1,0 +1,11 @@
+// GoogleTest main for the logic tests: a QCoreApplication, no window system.
+#include <QCoreApplication>
+
+#include <gmock/gmock.h>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleMock(&argc, argv);
+    return RUN_ALL_TESTS();
+}
