@@ -161,3 +161,18 @@ TEST(RecordFile, SymbolicLinksAreNotFollowed)
     ASSERT_TRUE(files.deleteTree(folder).ok());
     EXPECT_EQ(hostBytes(outside + u"/secret.txt"_s), "0123456789");
 }
+
+TEST(RecordFile, ChineseFileNamesResolveAndRead)
+{
+    const DriveMap map(QString::fromUtf16(VERIDANE_TEST_DATA_DIR));
+    const RecordFile files(map);
+    ASSERT_TRUE(files.exists(u"c:\\客户名单.TXT"_s));
+    auto reader = files.openForReading(u"C:\\客户名单.txt"_s);
+    ASSERT_TRUE(reader);
+    QString name, stamp, category;
+    ASSERT_TRUE(reader->readFields(name, stamp, category));
+    EXPECT_EQ(name, u"张三"_s);
+    EXPECT_EQ(stamp, u"2026-12-10 09:30:00"_s);
+    EXPECT_EQ(category, u"民事"_s);
+    EXPECT_TRUE(reader->atEnd());
+}
