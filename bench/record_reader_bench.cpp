@@ -14,8 +14,9 @@ const QByteArray &indexBytes()
     static const QByteArray bytes = [] {
         QByteArray out;
         for (int i = 0; i < 180000; ++i) {
-            const Record r = {QString(u"关于加强法律服务管理的若干规定（第"_s + QString::number(i) + u"号）"_s),
-                              u"2003-08-22"_s, u"2国务院办公厅"_s, u"有效"_s};
+            const Record r = {
+                QString(u"关于加强法律服务管理的若干规定（第"_s + QString::number(i) + u"号）"_s),
+                u"2003-08-22"_s, u"2国务院办公厅"_s, u"有效"_s};
             out += RecordWriter::formatRecord(r.constData(), r.size());
         }
         return out;
@@ -52,7 +53,8 @@ BENCHMARK(BM_ReadIndexAsVariants)->Unit(benchmark::kMillisecond);
 
 void BM_WriteIndex(benchmark::State &state)
 {
-    const Record r = {u"关于加强法律服务管理的若干规定"_s, u"2003-08-22"_s, u"2国务院办公厅"_s, u"有效"_s};
+    const Record r = {u"关于加强法律服务管理的若干规定"_s, u"2003-08-22"_s, u"2国务院办公厅"_s,
+                      u"有效"_s};
     for (auto _ : state) {
         QByteArray out;
         for (int i = 0; i < 180000; ++i)

@@ -27,7 +27,8 @@ ToolRun tool(const QStringList &args, const QStringList &env = {})
     p.start(QString::fromUtf16(VERIDANE_TOOL_PATH), args);
     EXPECT_TRUE(p.waitForFinished(30000));
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+            QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
 }
 
 } // namespace
@@ -40,14 +41,15 @@ TEST(ToolRecordCat, PrintsEachRecordOnOneLine)
                     "\"1999-03-15\",12,1.5,,\"a\tb\\c\r\nd\"\r\n"
                     "#TRUE#,\"\"\r\n");
     const ToolRun r = tool({u"--root"_s, tree.root(), u"record"_s, u"cat"_s,
-                        u"c:\\PROGRAM FILES\\quorix\\lawbase\\index.txt"_s});
+                            u"c:\\PROGRAM FILES\\quorix\\lawbase\\index.txt"_s});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, u"中华人民共和国\t1999-03-15\t12\t1.5\t\ta\\tb\\\\c\\r\\nd\n#TRUE#\t\n"_s);
     EXPECT_TRUE(r.err.isEmpty());
 
     // A host path works too, and the root may come from the environment.
-    const ToolRun host = tool({u"record"_s, u"cat"_s, tree.hostPath(InstallTree::install(u"lawbase\\index.txt"_s))},
-                          {u"VERIDANE_ROOT="_s + tree.root()});
+    const ToolRun host =
+        tool({u"record"_s, u"cat"_s, tree.hostPath(InstallTree::install(u"lawbase\\index.txt"_s))},
+             {u"VERIDANE_ROOT="_s + tree.root()});
     EXPECT_EQ(host.exitCode, 0);
     EXPECT_EQ(host.out, r.out);
 }
@@ -67,12 +69,12 @@ TEST(ToolPath, PrintsTheHostPath)
     InstallTree tree;
     tree.writeRecords(InstallTree::install(u"sounds\\SoundEffects.txt"_s), {{1}});
     const ToolRun r = tool({u"path"_s, u"c:\\program files\\quorix\\sounds\\soundeffects.txt"_s,
-                        u"--root"_s, tree.root()});
+                            u"--root"_s, tree.root()});
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.out, tree.root() + u"/program files/quorix/sounds/SoundEffects.txt\n"_s);
 
     const ToolRun d = tool({u"--root="_s + tree.root(), u"path"_s, u"d:\\clients\\clients.txt"_s},
-                       {u"VERIDANE_DRIVES=d=/media/backup"_s});
+                           {u"VERIDANE_DRIVES=d=/media/backup"_s});
     EXPECT_EQ(d.exitCode, 0);
     EXPECT_EQ(d.out, u"/media/backup/clients/clients.txt\n"_s);
 
@@ -116,8 +118,8 @@ TEST(ToolMakeDemo, WritesTheFolderTree)
     const QString root = tree.root() + u"/fresh"_s;
     const ToolRun r = tool({u"--root"_s, root, u"make-demo"_s});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
-    for (const QString &folder : {u"/program files/quorix/clients"_s, u"/program files/quorix/lawbase"_s,
-                                  u"/program files/quorix/YellowPage"_s,
-                                  u"/program files/common files/lab"_s})
+    for (const QString &folder :
+         {u"/program files/quorix/clients"_s, u"/program files/quorix/lawbase"_s,
+          u"/program files/quorix/YellowPage"_s, u"/program files/common files/lab"_s})
         EXPECT_TRUE(QFileInfo(root + folder).isDir()) << folder.toStdString();
 }

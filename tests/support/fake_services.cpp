@@ -10,7 +10,8 @@
 
 namespace {
 
-const char *nameOf(MessageIcon icon) {
+const char *nameOf(MessageIcon icon)
+{
     switch (icon) {
     case MessageIcon::None:
         return "None";
@@ -26,7 +27,8 @@ const char *nameOf(MessageIcon icon) {
     return "?";
 }
 
-const char *nameOf(MessageButtons buttons) {
+const char *nameOf(MessageButtons buttons)
+{
     switch (buttons) {
     case MessageButtons::Ok:
         return "Ok";
@@ -40,7 +42,8 @@ const char *nameOf(MessageButtons buttons) {
     return "?";
 }
 
-const char *nameOf(MessageAnswer answer) {
+const char *nameOf(MessageAnswer answer)
+{
     switch (answer) {
     case MessageAnswer::Ok:
         return "Ok";
@@ -56,10 +59,12 @@ const char *nameOf(MessageAnswer answer) {
 
 // What create() hands out: it forwards to a player the factory keeps, and marks that
 // player released when the window code destroys it.
-class FakeWavePlayerHandle final : public WavePlayer {
+class FakeWavePlayerHandle final : public WavePlayer
+{
 public:
     explicit FakeWavePlayerHandle(FakeWavePlayer &player)
-        : m_player(player) {}
+        : m_player(player)
+    {}
     ~FakeWavePlayerHandle() override { m_player.released = true; }
 
     void load(const QString &hostPath) override { m_player.load(hostPath); }
@@ -73,7 +78,8 @@ private:
 
 } // namespace
 
-MessageAnswer FakeMessageBoxes::show(const MessageRequest &request) {
+MessageAnswer FakeMessageBoxes::show(const MessageRequest &request)
+{
     calls.push_back(request);
     if (answers.empty())
         return defaultAnswer(request);
@@ -87,7 +93,8 @@ MessageAnswer FakeMessageBoxes::show(const MessageRequest &request) {
 }
 
 QString FakeFileDialogs::openFile(const QString &title, const QString &directory,
-                                  const QString &filter) {
+                                  const QString &filter)
+{
     calls.push_back({title, directory, filter});
     if (chosenFiles.empty())
         return {};
@@ -96,28 +103,34 @@ QString FakeFileDialogs::openFile(const QString &title, const QString &directory
     return chosen;
 }
 
-void FakeShellOpen::open(const QString &target, bool maximised) {
+void FakeShellOpen::open(const QString &target, bool maximised)
+{
     calls.push_back({target, maximised});
 }
 
-void FakeWavePlayer::load(const QString &hostPath) {
+void FakeWavePlayer::load(const QString &hostPath)
+{
     calls.push_back({Action::Load, hostPath});
     loadedPath = hostPath;
 }
 
-void FakeWavePlayer::play() {
+void FakeWavePlayer::play()
+{
     calls.push_back({Action::Play, loadedPath});
 }
 
-void FakeWavePlayer::rewind() {
+void FakeWavePlayer::rewind()
+{
     calls.push_back({Action::Rewind, loadedPath});
 }
 
-bool FakeWavePlayer::isLoaded() const {
+bool FakeWavePlayer::isLoaded() const
+{
     return loadSucceeds && !loadedPath.isEmpty();
 }
 
-QStringList FakeWavePlayer::loads() const {
+QStringList FakeWavePlayer::loads() const
+{
     QStringList paths;
     for (const Call &call : calls) {
         if (call.action == Action::Load)
@@ -126,21 +139,25 @@ QStringList FakeWavePlayer::loads() const {
     return paths;
 }
 
-int FakeWavePlayer::playCount() const {
+int FakeWavePlayer::playCount() const
+{
     return int(std::ranges::count(calls, Action::Play, &Call::action));
 }
 
-int FakeWavePlayer::rewindCount() const {
+int FakeWavePlayer::rewindCount() const
+{
     return int(std::ranges::count(calls, Action::Rewind, &Call::action));
 }
 
-std::unique_ptr<WavePlayer> FakeWavePlayerFactory::create() {
+std::unique_ptr<WavePlayer> FakeWavePlayerFactory::create()
+{
     auto &player = players.emplace_back(std::make_unique<FakeWavePlayer>());
     player->loadSucceeds = loadsSucceed;
     return std::make_unique<FakeWavePlayerHandle>(*player);
 }
 
-FakeWavePlayer *FakeWavePlayerFactory::playerFor(const QString &fileName) const {
+FakeWavePlayer *FakeWavePlayerFactory::playerFor(const QString &fileName) const
+{
     for (const auto &player : players) {
         if (QFileInfo(player->loadedPath).fileName().compare(fileName, Qt::CaseInsensitive) == 0)
             return player.get();
@@ -148,17 +165,20 @@ FakeWavePlayer *FakeWavePlayerFactory::playerFor(const QString &fileName) const 
     return nullptr;
 }
 
-QString FakeClipboard::text() const {
+QString FakeClipboard::text() const
+{
     ++reads;
     return content;
 }
 
-void FakeClipboard::setText(const QString &text) {
+void FakeClipboard::setText(const QString &text)
+{
     writes.push_back(text);
     content = text;
 }
 
-bool FakeWindowPrinter::printImage(QWidget *window) {
+bool FakeWindowPrinter::printImage(QWidget *window)
+{
     calls.push_back(window ? window->objectName() : QString());
     if (results.empty())
         return true;
@@ -167,11 +187,13 @@ bool FakeWindowPrinter::printImage(QWidget *window) {
     return result;
 }
 
-void FakeBeeper::beep() {
+void FakeBeeper::beep()
+{
     ++beeps;
 }
 
-PlatformServices FakePlatformServices::services() {
+PlatformServices FakePlatformServices::services()
+{
     return {
         .messageBoxes = messageBoxes,
         .fileDialogs = fileDialogs,
@@ -183,26 +205,31 @@ PlatformServices FakePlatformServices::services() {
     };
 }
 
-void PrintTo(MessageIcon icon, std::ostream *out) {
+void PrintTo(MessageIcon icon, std::ostream *out)
+{
     *out << "MessageIcon::" << nameOf(icon);
 }
 
-void PrintTo(MessageButtons buttons, std::ostream *out) {
+void PrintTo(MessageButtons buttons, std::ostream *out)
+{
     *out << "MessageButtons::" << nameOf(buttons);
 }
 
-void PrintTo(MessageAnswer answer, std::ostream *out) {
+void PrintTo(MessageAnswer answer, std::ostream *out)
+{
     *out << "MessageAnswer::" << nameOf(answer);
 }
 
-void PrintTo(const MessageRequest &request, std::ostream *out) {
+void PrintTo(const MessageRequest &request, std::ostream *out)
+{
     *out << "{text \"" << request.text.toStdString() << "\", title \""
          << request.title.toStdString() << "\", " << nameOf(request.icon) << ", "
          << nameOf(request.buttons) << ", default "
          << (request.defaultButton ? nameOf(*request.defaultButton) : "unset") << '}';
 }
 
-void PrintTo(FakeWavePlayer::Action action, std::ostream *out) {
+void PrintTo(FakeWavePlayer::Action action, std::ostream *out)
+{
     switch (action) {
     case FakeWavePlayer::Action::Load:
         *out << "Load";

@@ -21,7 +21,10 @@ InstallTree::InstallTree()
     EXPECT_TRUE(f.makeDirectory(InstallPaths::contentDir()).ok());
 }
 
-QString InstallTree::install(const QString &relative) { return InstallPaths::installDir() + relative; }
+QString InstallTree::install(const QString &relative)
+{
+    return InstallPaths::installDir() + relative;
+}
 
 void InstallTree::writeRecords(const QString &path, const QList<Record> &records) const
 {

@@ -17,8 +17,8 @@ void writeLine(FILE *stream, const QString &line)
 
 QString globalUsage(const QList<ToolCommand> &commands)
 {
-    QString text = u"用法: "_s + ToolName + u" [--root DIR] [--today YYYY-MM-DD] 命令 [参数]\n\n"_s +
-                   u"全局选项:\n"_s +
+    QString text = u"用法: "_s + ToolName +
+                   u" [--root DIR] [--today YYYY-MM-DD] 命令 [参数]\n\n"_s + u"全局选项:\n"_s +
                    u"  --root DIR           代表 c: 驱动器的文件夹 (默认: $VERIDANE_ROOT, 否则 "_s +
                    u"$XDG_DATA_HOME/veridane/c)\n"_s +
                    u"  --today YYYY-MM-DD   固定\"今天\"的日期 (默认: 系统时钟)\n"_s +
@@ -42,7 +42,8 @@ const ToolCommand *findCommand(const QList<ToolCommand> &commands, const QString
     for (const ToolCommand &c : commands) {
         if (c.words.size() > args.size())
             continue;
-        if (args.mid(0, c.words.size()) == c.words && (!best || c.words.size() > best->words.size()))
+        if (args.mid(0, c.words.size()) == c.words &&
+            (!best || c.words.size() > best->words.size()))
             best = &c;
     }
     *used = best ? best->words.size() : 0;
@@ -54,11 +55,16 @@ const ToolCommand *findCommand(const QList<ToolCommand> &commands, const QString
 ToolContext::ToolContext(DriveMap drives, std::unique_ptr<Clock> clock)
     : m_drives(std::move(drives))
     , m_clock(std::move(clock))
-{
-}
+{}
 
-void ToolContext::out(const QString &line) const { writeLine(stdout, line); }
-void ToolContext::err(const QString &line) const { writeLine(stderr, line); }
+void ToolContext::out(const QString &line) const
+{
+    writeLine(stdout, line);
+}
+void ToolContext::err(const QString &line) const
+{
+    writeLine(stderr, line);
+}
 
 QString ToolCommand::usage() const
 {

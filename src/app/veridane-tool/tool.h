@@ -32,10 +32,10 @@ private:
 };
 
 struct ToolCommand {
-    QStringList words;  // {"record", "cat"}
-    QString arguments;  // "PATH"
-    QString summary;    // one line for the command list
-    QString help;       // the command's own --help text, after its usage line
+    QStringList words; // {"record", "cat"}
+    QString arguments; // "PATH"
+    QString summary;   // one line for the command list
+    QString help;      // the command's own --help text, after its usage line
     std::function<int(ToolContext &, const QStringList &args)> run;
 
     QString usage() const;

@@ -22,8 +22,12 @@ public:
 class FixedClock : public Clock
 {
 public:
-    explicit FixedClock(QDateTime now) : m_now(std::move(now)) {}
-    explicit FixedClock(QDate today) : m_now(today.startOfDay()) {}
+    explicit FixedClock(QDateTime now)
+        : m_now(std::move(now))
+    {}
+    explicit FixedClock(QDate today)
+        : m_now(today.startOfDay())
+    {}
     QDateTime now() const override { return m_now; }
     void set(QDateTime now) { m_now = std::move(now); }
 

@@ -10,7 +10,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QChar lowerLetter(QChar c) { return c.toLower(); }
+QChar lowerLetter(QChar c)
+{
+    return c.toLower();
+}
 
 std::optional<DriveType> parseDriveType(QStringView text)
 {
@@ -30,9 +33,8 @@ std::optional<QString> matchEntry(const QString &folder, const QString &componen
     if (QFileInfo::exists(folder + u'/' + component))
         return component;
     QDir dir(folder);
-    QStringList entries =
-        dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                      QDir::NoSort);
+    QStringList entries = dir.entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
     std::sort(entries.begin(), entries.end());
     for (const QString &entry : std::as_const(entries)) {
         if (entry.compare(component, Qt::CaseInsensitive) == 0)
@@ -43,7 +45,10 @@ std::optional<QString> matchEntry(const QString &folder, const QString &componen
 
 } // namespace
 
-DriveMap::DriveMap(const QString &systemRoot) { setDrive(u'c', systemRoot, DriveType::Fixed); }
+DriveMap::DriveMap(const QString &systemRoot)
+{
+    setDrive(u'c', systemRoot, DriveType::Fixed);
+}
 
 void DriveMap::setDrive(QChar letter, const QString &hostPath, std::optional<DriveType> type)
 {
@@ -119,11 +124,10 @@ QString DriveMap::resolve(const QString &path) const
     return host;
 }
 
-DriveMap DriveMap::fromSpecification(const QString &systemRoot, const QString &spec,
-                                     QStringList *warnings)
+DriveMap DriveMap::fromList(const QString &systemRoot, const QString &list, QStringList *warnings)
 {
     DriveMap map(systemRoot);
-    for (QStringView entry : QStringView(spec).tokenize(u';', Qt::SkipEmptyParts)) {
+    for (QStringView entry : QStringView(list).tokenize(u';', Qt::SkipEmptyParts)) {
         entry = entry.trimmed();
         if (entry.isEmpty())
             continue;
@@ -165,9 +169,9 @@ QStringList DriveMap::mountedVolumeFolders()
 
 DriveMap DriveMap::fromEnvironment(const QString &systemRoot, QStringList *warnings)
 {
-    const QString spec = qEnvironmentVariable("VERIDANE_DRIVES");
-    if (!spec.trimmed().isEmpty())
-        return fromSpecification(systemRoot, spec, warnings);
+    const QString list = qEnvironmentVariable("VERIDANE_DRIVES");
+    if (!list.trimmed().isEmpty())
+        return fromList(systemRoot, list, warnings);
     DriveMap map(systemRoot);
     char16_t letter = u'd';
     for (const QString &folder : mountedVolumeFolders()) {

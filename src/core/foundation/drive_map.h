@@ -50,8 +50,8 @@ public:
     // under /media, /run/media and /mnt take d:, e:, ... in mount-point order.
     // Entries that cannot be used are described in *warnings.
     static DriveMap fromEnvironment(const QString &systemRoot, QStringList *warnings = nullptr);
-    static DriveMap fromSpecification(const QString &systemRoot, const QString &spec,
-                                      QStringList *warnings = nullptr);
+    static DriveMap fromList(const QString &systemRoot, const QString &list,
+                             QStringList *warnings = nullptr);
     static QStringList mountedVolumeFolders();
 
 private:

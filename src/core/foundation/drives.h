@@ -37,7 +37,9 @@ public:
 class SystemDrives : public Drives
 {
 public:
-    explicit SystemDrives(const DriveMap &map) : m_map(map) {}
+    explicit SystemDrives(const DriveMap &map)
+        : m_map(map)
+    {}
     QList<DriveInfo> list() const override;
     std::optional<qint64> freeBytes(QChar letter) const override;
 

@@ -16,9 +16,18 @@ bool isAscii(QByteArrayView bytes)
     return true;
 }
 
-bool isLead(unsigned char b) { return b >= 0x81 && b <= 0xFE; }
-bool isTrail2(unsigned char b) { return b >= 0x40 && b <= 0xFE && b != 0x7F; }
-bool isDigit4(unsigned char b) { return b >= 0x30 && b <= 0x39; }
+bool isLead(unsigned char b)
+{
+    return b >= 0x81 && b <= 0xFE;
+}
+bool isTrail2(unsigned char b)
+{
+    return b >= 0x40 && b <= 0xFE && b != 0x7F;
+}
+bool isDigit4(unsigned char b)
+{
+    return b >= 0x30 && b <= 0x39;
+}
 
 // The converters are expensive to open; one pair per thread is kept.
 QStringDecoder &decoder()

@@ -88,7 +88,8 @@ std::optional<QByteArray> RecordFile::readAll(const QString &path, FileResult *r
     return bytes;
 }
 
-std::optional<RecordReader> RecordFile::openForReading(const QString &path, FileResult *result) const
+std::optional<RecordReader> RecordFile::openForReading(const QString &path,
+                                                       FileResult *result) const
 {
     auto bytes = readAll(path, result);
     if (!bytes)

@@ -19,7 +19,9 @@
 class RecordFile
 {
 public:
-    explicit RecordFile(const DriveMap &drives) : m_drives(drives) {}
+    explicit RecordFile(const DriveMap &drives)
+        : m_drives(drives)
+    {}
 
     const DriveMap &drives() const { return m_drives; }
     QString hostPath(const QString &path) const { return m_drives.resolve(path); }

@@ -9,7 +9,10 @@
 
 namespace {
 
-bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+bool isLineEnd(char c)
+{
+    return c == '\r' || c == '\n';
+}
 
 QByteArrayView trimmedAscii(QByteArrayView v)
 {
@@ -79,7 +82,8 @@ std::optional<RecordValue> hashValue(QByteArrayView inner)
         return RecordValue::boolean(false);
     if (upper == "NULL")
         return RecordValue::null();
-    const QDate date = QDate::fromString(QString::fromLatin1(inner.first(std::min<qsizetype>(10, inner.size()))), u"yyyy-MM-dd");
+    const QDate date = QDate::fromString(
+        QString::fromLatin1(inner.first(std::min<qsizetype>(10, inner.size()))), u"yyyy-MM-dd");
     if (date.isValid())
         return RecordValue::date(date);
     return std::nullopt;
@@ -87,7 +91,9 @@ std::optional<RecordValue> hashValue(QByteArrayView inner)
 
 } // namespace
 
-RecordReader::RecordReader(QByteArray bytes) : m_bytes(std::move(bytes)) {}
+RecordReader::RecordReader(QByteArray bytes)
+    : m_bytes(std::move(bytes))
+{}
 
 bool RecordReader::atEnd() const
 {

@@ -45,8 +45,7 @@ public:
     bool read(RecordValue &target);
 
     // Reads one field into each target in order; stops at the first failure.
-    template<typename... Targets>
-    bool readFields(Targets &...targets)
+    template <typename... Targets> bool readFields(Targets &...targets)
     {
         return (read(targets) && ...);
     }

@@ -5,11 +5,23 @@
 using namespace Qt::StringLiterals;
 #include <cmath>
 
-RecordValue RecordValue::boolean(bool value) { return RecordValue(Storage(value)); }
-RecordValue RecordValue::date(QDate value) { return RecordValue(Storage(value)); }
-RecordValue RecordValue::null() { return RecordValue(Storage(NullTag{})); }
+RecordValue RecordValue::boolean(bool value)
+{
+    return RecordValue(Storage(value));
+}
+RecordValue RecordValue::date(QDate value)
+{
+    return RecordValue(Storage(value));
+}
+RecordValue RecordValue::null()
+{
+    return RecordValue(Storage(NullTag{}));
+}
 
-RecordValue::Kind RecordValue::kind() const { return static_cast<Kind>(m_value.index()); }
+RecordValue::Kind RecordValue::kind() const
+{
+    return static_cast<Kind>(m_value.index());
+}
 
 QString RecordValue::toText() const
 {

@@ -14,16 +14,28 @@ public:
     enum class Kind { Empty, Text, Integer, Real, Boolean, Date, Null };
 
     RecordValue() = default;
-    RecordValue(const QString &text) : m_value(text) {}
-    RecordValue(QString &&text) : m_value(std::move(text)) {}
-    RecordValue(const char16_t *text) : m_value(QString::fromUtf16(text)) {}
-    template<typename A, typename B>
-    RecordValue(const QStringBuilder<A, B> &text) : m_value(QString(text))
-    {
-    }
-    RecordValue(int number) : m_value(qint64(number)) {}
-    RecordValue(qint64 number) : m_value(number) {}
-    RecordValue(double number) : m_value(number) {}
+    RecordValue(const QString &text)
+        : m_value(text)
+    {}
+    RecordValue(QString &&text)
+        : m_value(std::move(text))
+    {}
+    RecordValue(const char16_t *text)
+        : m_value(QString::fromUtf16(text))
+    {}
+    template <typename A, typename B>
+    RecordValue(const QStringBuilder<A, B> &text)
+        : m_value(QString(text))
+    {}
+    RecordValue(int number)
+        : m_value(qint64(number))
+    {}
+    RecordValue(qint64 number)
+        : m_value(number)
+    {}
+    RecordValue(double number)
+        : m_value(number)
+    {}
 
     static RecordValue boolean(bool value);
     static RecordValue date(QDate value);
@@ -48,7 +60,9 @@ private:
         bool operator==(const NullTag &) const = default;
     };
     using Storage = std::variant<std::monostate, QString, qint64, double, bool, QDate, NullTag>;
-    explicit RecordValue(Storage value) : m_value(std::move(value)) {}
+    explicit RecordValue(Storage value)
+        : m_value(std::move(value))
+    {}
     Storage m_value;
 };
 

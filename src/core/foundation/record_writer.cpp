@@ -12,8 +12,7 @@ constexpr char16_t FullWidthQuote = 0xFF02;
 RecordWriter::RecordWriter(QString hostPath, Mode mode)
     : m_hostPath(std::move(hostPath))
     , m_mode(mode)
-{
-}
+{}
 
 void RecordWriter::appendValue(QByteArray &out, const RecordValue &value)
 {

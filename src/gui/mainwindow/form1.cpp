@@ -4,8 +4,7 @@
 
 using namespace Qt::StringLiterals;
 
-Form1::Form1(const DriveMap &drives, const Clock &clock, PlatformServices services,
-             QWidget *parent)
+Form1::Form1(const DriveMap &drives, const Clock &clock, PlatformServices services, QWidget *parent)
     : QWidget(parent)
     , m_drives(drives)
     , m_clock(clock)

@@ -9,14 +9,23 @@ namespace Twips {
 
 inline constexpr int PerPixel = 15;
 
-constexpr int toPixels(int twips) { return (twips + (twips >= 0 ? PerPixel / 2 : -PerPixel / 2)) / PerPixel; }
-constexpr int fromPixels(int pixels) { return pixels * PerPixel; }
+constexpr int toPixels(int twips)
+{
+    return (twips + (twips >= 0 ? PerPixel / 2 : -PerPixel / 2)) / PerPixel;
+}
+constexpr int fromPixels(int pixels)
+{
+    return pixels * PerPixel;
+}
 
 inline QRect rect(int left, int top, int width, int height)
 {
     return QRect(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
 }
 
-inline QSize size(int width, int height) { return QSize(toPixels(width), toPixels(height)); }
+inline QSize size(int width, int height)
+{
+    return QSize(toPixels(width), toPixels(height));
+}
 
 } // namespace Twips

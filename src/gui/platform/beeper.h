@@ -1,7 +1,8 @@
 #pragma once
 
 // The system beep.
-class Beeper {
+class Beeper
+{
 public:
     virtual ~Beeper();
 

@@ -3,7 +3,8 @@
 #include <QString>
 
 // The system clipboard, as plain text.
-class Clipboard {
+class Clipboard
+{
 public:
     virtual ~Clipboard();
 

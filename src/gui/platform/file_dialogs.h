@@ -3,7 +3,8 @@
 #include <QString>
 
 // The modal open-file dialog.
-class FileDialogs {
+class FileDialogs
+{
 public:
     virtual ~FileDialogs();
 

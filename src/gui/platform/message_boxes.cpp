@@ -1,6 +1,7 @@
 #include "gui/platform/message_boxes.h"
 
-QList<MessageAnswer> answersOf(MessageButtons buttons) {
+QList<MessageAnswer> answersOf(MessageButtons buttons)
+{
     switch (buttons) {
     case MessageButtons::Ok:
         return {MessageAnswer::Ok};
@@ -14,7 +15,8 @@ QList<MessageAnswer> answersOf(MessageButtons buttons) {
     return {MessageAnswer::Ok};
 }
 
-MessageAnswer defaultAnswer(const MessageRequest &request) {
+MessageAnswer defaultAnswer(const MessageRequest &request)
+{
     const QList<MessageAnswer> answers = answersOf(request.buttons);
     if (request.defaultButton && answers.contains(*request.defaultButton))
         return *request.defaultButton;
@@ -23,7 +25,8 @@ MessageAnswer defaultAnswer(const MessageRequest &request) {
 
 MessageBoxes::~MessageBoxes() = default;
 
-void MessageBoxes::information(const QString &text, const QString &title) {
+void MessageBoxes::information(const QString &text, const QString &title)
+{
     show({.text = text,
           .title = title,
           .icon = MessageIcon::Information,
@@ -31,7 +34,8 @@ void MessageBoxes::information(const QString &text, const QString &title) {
           .defaultButton = {}});
 }
 
-void MessageBoxes::warning(const QString &text, const QString &title) {
+void MessageBoxes::warning(const QString &text, const QString &title)
+{
     show({.text = text,
           .title = title,
           .icon = MessageIcon::Warning,
@@ -39,7 +43,8 @@ void MessageBoxes::warning(const QString &text, const QString &title) {
           .defaultButton = {}});
 }
 
-void MessageBoxes::critical(const QString &text, const QString &title) {
+void MessageBoxes::critical(const QString &text, const QString &title)
+{
     show({.text = text,
           .title = title,
           .icon = MessageIcon::Critical,
@@ -49,7 +54,8 @@ void MessageBoxes::critical(const QString &text, const QString &title) {
 
 MessageAnswer MessageBoxes::question(const QString &text, const QString &title,
                                      MessageButtons buttons,
-                                     std::optional<MessageAnswer> defaultButton) {
+                                     std::optional<MessageAnswer> defaultButton)
+{
     return show({.text = text,
                  .title = title,
                  .icon = MessageIcon::Question,

@@ -48,7 +48,8 @@ QList<MessageAnswer> answersOf(MessageButtons buttons);
 MessageAnswer defaultAnswer(const MessageRequest &request);
 
 // Modal message boxes: the caller waits until the user has answered.
-class MessageBoxes {
+class MessageBoxes
+{
 public:
     virtual ~MessageBoxes();
 

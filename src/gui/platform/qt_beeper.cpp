@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
-void QtBeeper::beep() {
+void QtBeeper::beep()
+{
     QApplication::beep();
 }

@@ -3,7 +3,8 @@
 #include "gui/platform/beeper.h"
 
 // QApplication::beep(): the window system's bell.
-class QtBeeper final : public Beeper {
+class QtBeeper final : public Beeper
+{
 public:
     void beep() override;
 };

@@ -3,10 +3,12 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
-QString QtClipboard::text() const {
+QString QtClipboard::text() const
+{
     return QGuiApplication::clipboard()->text();
 }
 
-void QtClipboard::setText(const QString &text) {
+void QtClipboard::setText(const QString &text)
+{
     QGuiApplication::clipboard()->setText(text);
 }

@@ -7,7 +7,8 @@
 class QWidget;
 
 // The open-file dialog of QFileDialog.
-class QtFileDialogs final : public FileDialogs {
+class QtFileDialogs final : public FileDialogs
+{
 public:
     explicit QtFileDialogs(QWidget *parent = nullptr);
 

@@ -7,7 +7,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QMessageBox::Icon qtIcon(MessageIcon icon) {
+QMessageBox::Icon qtIcon(MessageIcon icon)
+{
     switch (icon) {
     case MessageIcon::None:
         return QMessageBox::NoIcon;
@@ -23,7 +24,8 @@ QMessageBox::Icon qtIcon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
-QMessageBox::StandardButton qtButton(MessageAnswer answer) {
+QMessageBox::StandardButton qtButton(MessageAnswer answer)
+{
     switch (answer) {
     case MessageAnswer::Ok:
         return QMessageBox::Ok;
@@ -39,7 +41,8 @@ QMessageBox::StandardButton qtButton(MessageAnswer answer) {
 
 // The answer for a box closed without a button: Cancel where there is one, else the
 // box's last button (No of a Yes/No box, the only button of an OK box).
-MessageAnswer closedAnswer(MessageButtons buttons) {
+MessageAnswer closedAnswer(MessageButtons buttons)
+{
     const QList<MessageAnswer> answers = answersOf(buttons);
     return answers.contains(MessageAnswer::Cancel) ? MessageAnswer::Cancel : answers.last();
 }
@@ -47,13 +50,16 @@ MessageAnswer closedAnswer(MessageButtons buttons) {
 } // namespace
 
 QtMessageBoxes::QtMessageBoxes(QWidget *parent)
-    : m_parent(parent) {}
+    : m_parent(parent)
+{}
 
-void QtMessageBoxes::setParentWidget(QWidget *parent) {
+void QtMessageBoxes::setParentWidget(QWidget *parent)
+{
     m_parent = parent;
 }
 
-MessageAnswer QtMessageBoxes::show(const MessageRequest &request) {
+MessageAnswer QtMessageBoxes::show(const MessageRequest &request)
+{
     const QList<MessageAnswer> answers = answersOf(request.buttons);
     QMessageBox::StandardButtons buttons;
     for (MessageAnswer answer : answers)

@@ -8,7 +8,8 @@ class QWidget;
 
 // Message boxes shown with QMessageBox, modal to the whole application. The button
 // captions come from Qt's own translations.
-class QtMessageBoxes final : public MessageBoxes {
+class QtMessageBoxes final : public MessageBoxes
+{
 public:
     explicit QtMessageBoxes(QWidget *parent = nullptr);
 

@@ -1,11 +1,13 @@
 #include "gui/platform/qt_platform_services.h"
 
-void QtPlatformServices::setDialogParent(QWidget *parent) {
+void QtPlatformServices::setDialogParent(QWidget *parent)
+{
     m_messageBoxes.setParentWidget(parent);
     m_fileDialogs.setParentWidget(parent);
 }
 
-PlatformServices QtPlatformServices::services() {
+PlatformServices QtPlatformServices::services()
+{
     return {
         .messageBoxes = m_messageBoxes,
         .fileDialogs = m_fileDialogs,

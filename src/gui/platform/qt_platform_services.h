@@ -10,7 +10,8 @@
 #include "gui/platform/qt_window_printer.h"
 
 // The program's services: the Qt implementation of each, owned here.
-class QtPlatformServices {
+class QtPlatformServices
+{
 public:
     QtPlatformServices() = default;
     QtPlatformServices(const QtPlatformServices &) = delete;

@@ -2,7 +2,8 @@
 
 #include <QDesktopServices>
 
-void QtShellOpen::open(const QString &target, bool maximised) {
+void QtShellOpen::open(const QString &target, bool maximised)
+{
     Q_UNUSED(maximised)
     const QUrl url = urlFor(target);
     if (url.isValid())

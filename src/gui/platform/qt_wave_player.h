@@ -7,7 +7,8 @@ class QSoundEffect;
 // A player on QSoundEffect, which decodes the file in advance and plays it without
 // blocking the window. QSoundEffect always plays from the start, so rewind() only stops
 // the sound.
-class QtWavePlayer final : public WavePlayer {
+class QtWavePlayer final : public WavePlayer
+{
 public:
     QtWavePlayer();
     ~QtWavePlayer() override;
@@ -24,7 +25,8 @@ private:
     std::unique_ptr<QSoundEffect> m_effect;
 };
 
-class QtWavePlayerFactory final : public WavePlayerFactory {
+class QtWavePlayerFactory final : public WavePlayerFactory
+{
 public:
     std::unique_ptr<WavePlayer> create() override;
 };

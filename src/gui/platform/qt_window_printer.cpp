@@ -6,18 +6,21 @@
 #include <QPrinterInfo>
 #include <QWidget>
 
-bool QtWindowPrinter::printImage(QWidget *window) {
+bool QtWindowPrinter::printImage(QWidget *window)
+{
     return printImageOn(window, QPrinterInfo::defaultPrinter());
 }
 
-bool QtWindowPrinter::printImageOn(QWidget *window, const QPrinterInfo &printer) {
+bool QtWindowPrinter::printImageOn(QWidget *window, const QPrinterInfo &printer)
+{
     if (printer.isNull())
         return false;
     QPrinter device(printer, QPrinter::HighResolution);
     return printImageTo(window, device);
 }
 
-bool QtWindowPrinter::printImageTo(QWidget *window, QPrinter &printer) {
+bool QtWindowPrinter::printImageTo(QWidget *window, QPrinter &printer)
+{
     if (!window)
         return false;
     const QPixmap picture = window->grab();

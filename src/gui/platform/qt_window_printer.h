@@ -7,7 +7,8 @@ class QPrinterInfo;
 
 // Prints on the system's default printer through Qt Print Support; never opens the
 // print dialog.
-class QtWindowPrinter final : public WindowPrinter {
+class QtWindowPrinter final : public WindowPrinter
+{
 public:
     bool printImage(QWidget *window) override;
 

@@ -7,12 +7,14 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QUrl webAddress(const QString &withoutScheme) {
+QUrl webAddress(const QString &withoutScheme)
+{
     return QUrl(u"http://"_s + withoutScheme, QUrl::TolerantMode);
 }
 
 // A URL scheme of at least two characters, so that a drive letter ("c:") is none.
-bool hasScheme(const QString &target) {
+bool hasScheme(const QString &target)
+{
     static const QRegularExpression scheme(u"^[A-Za-z][A-Za-z0-9+.\\-]+:"_s);
     return scheme.match(target).hasMatch();
 }
@@ -21,7 +23,8 @@ bool hasScheme(const QString &target) {
 
 ShellOpen::~ShellOpen() = default;
 
-QUrl ShellOpen::urlFor(const QString &target) {
+QUrl ShellOpen::urlFor(const QString &target)
+{
     const QString trimmed = target.trimmed();
     if (trimmed.isEmpty())
         return {};

@@ -4,7 +4,8 @@
 #include <QUrl>
 
 // The desktop's "open" action: hands a target to its default application.
-class ShellOpen {
+class ShellOpen
+{
 public:
     virtual ~ShellOpen();
 

@@ -5,7 +5,8 @@
 #include <memory>
 
 // One player for one short wave file. Several players sound together.
-class WavePlayer {
+class WavePlayer
+{
 public:
     virtual ~WavePlayer();
 
@@ -22,7 +23,8 @@ public:
 };
 
 // Makes players, one per sound routine.
-class WavePlayerFactory {
+class WavePlayerFactory
+{
 public:
     virtual ~WavePlayerFactory();
 

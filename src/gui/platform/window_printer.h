@@ -3,7 +3,8 @@
 class QWidget;
 
 // Prints a picture of a window.
-class WindowPrinter {
+class WindowPrinter
+{
 public:
     virtual ~WindowPrinter();
 

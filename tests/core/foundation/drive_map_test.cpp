@@ -42,10 +42,13 @@ TEST(DriveMap, ResolvesComponentsWithoutRegardToLetterCase)
         QString path;
         QString host;
     } cases[] = {
-        {u"c:\\program files\\quorix\\sounds\\soundeffects.txt"_s, q + u"/sounds/SoundEffects.txt"_s},
-        {u"C:\\PROGRAM FILES\\QUORIX\\SOUNDS\\SOUNDEFFECTS.TXT"_s, q + u"/sounds/SoundEffects.txt"_s},
+        {u"c:\\program files\\quorix\\sounds\\soundeffects.txt"_s,
+         q + u"/sounds/SoundEffects.txt"_s},
+        {u"C:\\PROGRAM FILES\\QUORIX\\SOUNDS\\SOUNDEFFECTS.TXT"_s,
+         q + u"/sounds/SoundEffects.txt"_s},
         {u"c:\\program files\\quorix\\yellowpage\\"_s, q + u"/YellowPage"_s},
-        {u"c:/program files/quorix//yellowpage/./comcodes.txt"_s, q + u"/YellowPage/comcodes.txt"_s},
+        {u"c:/program files/quorix//yellowpage/./comcodes.txt"_s,
+         q + u"/YellowPage/comcodes.txt"_s},
         // An exact name wins; otherwise the first match in sorted order.
         {u"c:\\program files\\quorix\\twins\\abc"_s, q + u"/twins/abc"_s},
         {u"c:\\program files\\quorix\\twins\\aBC"_s, q + u"/twins/ABC"_s},
@@ -69,10 +72,10 @@ TEST(DriveMap, ResolvesComponentsWithoutRegardToLetterCase)
         EXPECT_EQ(map.resolve(t.path), t.host) << t.path.toStdString();
 }
 
-TEST(DriveMap, OtherDrivesFromTheSpecification)
+TEST(DriveMap, OtherDrivesFromTheList)
 {
     QStringList warnings;
-    const DriveMap map = DriveMap::fromSpecification(
+    const DriveMap map = DriveMap::fromList(
         u"/root/c"_s, u"d=/media/usb; E=/mnt/share,fixed;f=/media/cd,cdrom;;bad;c=/x;7=/y;g="_s,
         &warnings);
     ASSERT_EQ(map.drives().size(), 4);

@@ -37,7 +37,8 @@ TEST(SystemDrives, ClassifiesDevices)
         {u"server:/share"_s, u"nfs"_s, {}, DriveType::Fixed},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(SystemDrives::classify(c.device, c.fs, c.sysfs), c.type) << c.device.toStdString();
+        EXPECT_EQ(SystemDrives::classify(c.device, c.fs, c.sysfs), c.type)
+            << c.device.toStdString();
 }
 
 TEST(SystemDrives, ListsTheMappedDrivesWithTypesAndFreeSpace)

@@ -56,7 +56,10 @@ QStringList readAllRecords(const QByteArray &bytes)
     return out;
 }
 
-QString dataFile(const QString &name) { return QString::fromUtf16(VERIDANE_TEST_DATA_DIR) + u'/' + name; }
+QString dataFile(const QString &name)
+{
+    return QString::fromUtf16(VERIDANE_TEST_DATA_DIR) + u'/' + name;
+}
 
 } // namespace
 
@@ -70,25 +73,30 @@ TEST(RecordReader, ReadsRecordsByTheFieldRules)
         {"quoted text and a number", "\"abc\",12\r\n", {u"[abc] i12"_s}},
         {"leading spaces are skipped", "  \"abc\",   12\r\n", {u"[abc] i12"_s}},
         {"a quoted field keeps commas", "\"a,b\",0\r\n", {u"[a,b] i0"_s}},
-        {"a quoted field keeps line breaks", "\"line1\r\nline2\",1\r\n", {u"[line1\r\nline2] i1"_s}},
+        {"a quoted field keeps line breaks",
+         "\"line1\r\nline2\",1\r\n",
+         {u"[line1\r\nline2] i1"_s}},
         {"text after the closing quote is skipped", "\"ab\"cd ,1\r\n", {u"[ab] i1"_s}},
         {"an unquoted field runs to the comma", "abc def,2\r\n", {u"[abc def] i2"_s}},
         {"a quoted number stays text", "\"123\",123\r\n", {u"[123] i123"_s}},
         {"fractions and signs", "1.5,-3,+4,.5,2e3\r\n", {u"r1.5 i-3 i4 r0.5 r2000"_s}},
         {"empty fields", ",\"\",\r\n", {u"<> [] <>"_s}},
-        {"hash forms", "#TRUE#,#FALSE#,#NULL#,#2003-08-22#\r\n",
+        {"hash forms",
+         "#TRUE#,#FALSE#,#NULL#,#2003-08-22#\r\n",
          {u"#TRUE# #FALSE# #NULL# #2003-08-22#"_s}},
         {"an unknown hash form stays text", "#what#\r\n", {u"[#what#]"_s}},
         {"LF alone ends a record", "\"a\"\n\"b\"\n", {u"[a]"_s, u"[b]"_s}},
         {"CR alone ends a record", "\"a\"\r\"b\"\r", {u"[a]"_s, u"[b]"_s}},
         {"no line end after the last record", "\"a\",1", {u"[a] i1"_s}},
-        {"an empty line in the middle is an empty record", "1\r\n\r\n2\r\n",
+        {"an empty line in the middle is an empty record",
+         "1\r\n\r\n2\r\n",
          {u"i1"_s, u"<>"_s, u"i2"_s}},
         {"a quote left open takes the rest of the file", "\"abc,\r\ndef", {u"[abc,\r\ndef]"_s}},
         {"a text holding a double quote ends at it", "\"say \"hi\" now\",1\r\n", {u"[say ] i1"_s}},
         {"trailing blank lines and an end mark are the end", "1\r\n\r\n  \r\n\x1a", {u"i1"_s}},
         {"Chinese text", "\"\xD6\xD0\xB9\xFA\",\"\xB7\xA8\xC2\xC9\"\r\n", {u"[中国] [法律]"_s}},
-        {"second bytes that look like ASCII", "\"\xB0\x5C\xB0\x40\",1\r\n",
+        {"second bytes that look like ASCII",
+         "\"\xB0\x5C\xB0\x40\",1\r\n",
          {u"["_s + Gbk::decode("\xB0\x5C\xB0\x40") + u"] i1"_s}},
     };
     for (const auto &c : cases)
@@ -191,8 +199,8 @@ TEST(RecordReader, ReadsTheDataFixtures)
         const char *file;
         QStringList records;
     } cases[] = {
-        {"crlf_gbk.txt", {u"[北京市] [010] i1"_s, u"[上海市] [021] i2"_s,
-                          u"[多行\r\n文本, 含逗号] <> r3.5"_s}},
+        {"crlf_gbk.txt",
+         {u"[北京市] [010] i1"_s, u"[上海市] [021] i2"_s, u"[多行\r\n文本, 含逗号] <> r3.5"_s}},
         {"empty.txt", {}},
         {"cut_off.txt", {u"[完整] i1"_s, u"[半\uFFFD]"_s}},
     };

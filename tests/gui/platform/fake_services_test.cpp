@@ -19,13 +19,16 @@ struct ScriptCase {
     std::vector<MessageAnswer> expected; // the answers of as many boxes in a row
 };
 
-void PrintTo(const ScriptCase &c, std::ostream *out) {
+void PrintTo(const ScriptCase &c, std::ostream *out)
+{
     *out << c.name;
 }
 
-class FakeMessageBoxesTest : public testing::TestWithParam<ScriptCase> {};
+class FakeMessageBoxesTest : public testing::TestWithParam<ScriptCase>
+{};
 
-TEST_P(FakeMessageBoxesTest, AnswersFromTheScriptThenWithTheDefaultButton) {
+TEST_P(FakeMessageBoxesTest, AnswersFromTheScriptThenWithTheDefaultButton)
+{
     const ScriptCase &c = GetParam();
     FakeMessageBoxes boxes;
     boxes.answers = c.script;
@@ -63,14 +66,16 @@ INSTANTIATE_TEST_SUITE_P(
                                {MessageAnswer::Ok, MessageAnswer::Cancel}}),
     [](const testing::TestParamInfo<ScriptCase> &p) { return std::string(p.param.name); });
 
-TEST(FakeMessageBoxes, AScriptedAnswerTheBoxDoesNotOfferFailsTheTest) {
+TEST(FakeMessageBoxes, AScriptedAnswerTheBoxDoesNotOfferFailsTheTest)
+{
     FakeMessageBoxes boxes;
     boxes.answers = {MessageAnswer::Yes};
     EXPECT_NONFATAL_FAILURE(boxes.information(u"备份结束!"_s, u"备份-导出"_s),
                             "is not a button of Ok box");
 }
 
-TEST(FakeFileDialogs, AnswersTheChosenFilesThenCancels) {
+TEST(FakeFileDialogs, AnswersTheChosenFilesThenCancels)
+{
     FakeFileDialogs dialogs;
     dialogs.chosenFiles = {u"/tmp/照片.jpg"_s, u"/tmp/b.doc"_s};
 
@@ -87,7 +92,8 @@ TEST(FakeFileDialogs, AnswersTheChosenFilesThenCancels) {
     EXPECT_EQ(dialogs.calls, expected);
 }
 
-TEST(FakeWindowPrinter, RecordsTheWindowAndAnswersTheScriptThenSucceeds) {
+TEST(FakeWindowPrinter, RecordsTheWindowAndAnswersTheScriptThenSucceeds)
+{
     FakeWindowPrinter printer;
     printer.results = {false};
     QWidget window;
@@ -99,7 +105,8 @@ TEST(FakeWindowPrinter, RecordsTheWindowAndAnswersTheScriptThenSucceeds) {
     EXPECT_EQ(printer.calls, (std::vector<QString>{u"Form1"_s, u"Form1"_s, QString()}));
 }
 
-TEST(FakeWavePlayerFactory, KeepsEveryPlayerAndItsCommandsAfterTheHandleIsGone) {
+TEST(FakeWavePlayerFactory, KeepsEveryPlayerAndItsCommandsAfterTheHandleIsGone)
+{
     FakeWavePlayerFactory factory;
     {
         std::unique_ptr<WavePlayer> click = factory.create();
@@ -137,7 +144,8 @@ TEST(FakeWavePlayerFactory, KeepsEveryPlayerAndItsCommandsAfterTheHandleIsGone) 
 }
 
 // The window code's view: every call through PlatformServices lands in its fake.
-TEST(FakePlatformServices, RecordsWhatTheWindowCodeAsksThroughPlatformServices) {
+TEST(FakePlatformServices, RecordsWhatTheWindowCodeAsksThroughPlatformServices)
+{
     FakePlatformServices fakes;
     fakes.clipboard.content = u"旧"_s;
     fakes.fileDialogs.chosenFiles = {u"/tmp/a.txt"_s};

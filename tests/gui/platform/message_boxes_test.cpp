@@ -21,7 +21,8 @@ struct DefaultCase {
     MessageAnswer expected;
 };
 
-void PrintTo(const DefaultCase &c, std::ostream *out) {
+void PrintTo(const DefaultCase &c, std::ostream *out)
+{
     PrintTo(c.buttons, out);
     *out << " default ";
     if (c.defaultButton)
@@ -30,9 +31,11 @@ void PrintTo(const DefaultCase &c, std::ostream *out) {
         *out << "unset";
 }
 
-class DefaultAnswerTest : public testing::TestWithParam<DefaultCase> {};
+class DefaultAnswerTest : public testing::TestWithParam<DefaultCase>
+{};
 
-TEST_P(DefaultAnswerTest, IsTheGivenButtonIfOfferedElseTheFirst) {
+TEST_P(DefaultAnswerTest, IsTheGivenButtonIfOfferedElseTheFirst)
+{
     const DefaultCase &c = GetParam();
     const MessageRequest request{u"t"_s, u"提示"_s, MessageIcon::Question, c.buttons,
                                  c.defaultButton};
@@ -51,7 +54,8 @@ INSTANTIATE_TEST_SUITE_P(
         DefaultCase{MessageButtons::YesNoCancel, MessageAnswer::Cancel, MessageAnswer::Cancel},
         DefaultCase{MessageButtons::Ok, MessageAnswer::No, MessageAnswer::Ok}));
 
-TEST(MessageBoxHelpers, AskForTheBoxTheirNameSays) {
+TEST(MessageBoxHelpers, AskForTheBoxTheirNameSays)
+{
     FakeMessageBoxes boxes;
     boxes.answers = {MessageAnswer::Ok, MessageAnswer::Ok, MessageAnswer::Ok, MessageAnswer::No,
                      MessageAnswer::Cancel};
@@ -86,15 +90,18 @@ struct QtBoxCase {
     MessageAnswer expected;
 };
 
-void PrintTo(const QtBoxCase &c, std::ostream *out) {
+void PrintTo(const QtBoxCase &c, std::ostream *out)
+{
     static const char *const actions[] = {"Enter", "Escape", "Yes", "No", "Cancel"};
     PrintTo(DefaultCase{c.buttons, c.defaultButton, c.expected}, out);
     *out << ", user presses " << actions[int(c.action)];
 }
 
-class QtMessageBoxesTest : public testing::TestWithParam<QtBoxCase> {};
+class QtMessageBoxesTest : public testing::TestWithParam<QtBoxCase>
+{};
 
-void pressKey(QWidget *widget, int key) {
+void pressKey(QWidget *widget, int key)
+{
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
     QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
     QApplication::sendEvent(widget, &press);
@@ -103,7 +110,8 @@ void pressKey(QWidget *widget, int key) {
 
 // Runs act on the message box once its own event loop runs. Should act leave the box
 // open, the box is closed anyway, so that a failing test does not hang.
-void whenBoxShows(std::function<void(QMessageBox *)> act) {
+void whenBoxShows(std::function<void(QMessageBox *)> act)
+{
     QMetaObject::invokeMethod(
         qApp,
         [act = std::move(act)] {
@@ -121,7 +129,8 @@ void whenBoxShows(std::function<void(QMessageBox *)> act) {
         Qt::QueuedConnection);
 }
 
-TEST_P(QtMessageBoxesTest, AnswersWithTheButtonTheUserPressed) {
+TEST_P(QtMessageBoxesTest, AnswersWithTheButtonTheUserPressed)
+{
     const QtBoxCase &c = GetParam();
     whenBoxShows([&c](QMessageBox *box) {
         switch (c.action) {
@@ -169,7 +178,8 @@ INSTANTIATE_TEST_SUITE_P(
         QtBoxCase{
             MessageButtons::YesNoCancel, {}, UserAction::PressEscape, MessageAnswer::Cancel}));
 
-TEST(QtMessageBoxes, ShowsTheTextAsPlainTextWithTitleIconAndOnlyTheGivenButtons) {
+TEST(QtMessageBoxes, ShowsTheTextAsPlainTextWithTitleIconAndOnlyTheGivenButtons)
+{
     QString text;
     QString title;
     QMessageBox::Icon icon = QMessageBox::NoIcon;

@@ -19,7 +19,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-TEST(QtClipboard, RoundTripsTextThroughPlatformServices) {
+TEST(QtClipboard, RoundTripsTextThroughPlatformServices)
+{
     QtPlatformServices platform;
     Clipboard &clipboard = platform.services().clipboard;
 
@@ -29,9 +30,11 @@ TEST(QtClipboard, RoundTripsTextThroughPlatformServices) {
     }
 }
 
-class QtWindowPrinterTest : public testing::Test {
+class QtWindowPrinterTest : public testing::Test
+{
 protected:
-    QtWindowPrinterTest() {
+    QtWindowPrinterTest()
+    {
         window.setObjectName(u"Form1"_s);
         window.resize(400, 300);
         auto *layout = new QVBoxLayout(&window);
@@ -41,18 +44,21 @@ protected:
     QWidget window;
 };
 
-TEST_F(QtWindowPrinterTest, WithoutAPrinterPrintsNothing) {
+TEST_F(QtWindowPrinterTest, WithoutAPrinterPrintsNothing)
+{
     EXPECT_FALSE(QtWindowPrinter::printImageOn(&window, QPrinterInfo()));
 }
 
-TEST_F(QtWindowPrinterTest, WithoutADefaultPrinterReturnsFalse) {
+TEST_F(QtWindowPrinterTest, WithoutADefaultPrinterReturnsFalse)
+{
     if (!QPrinterInfo::defaultPrinter().isNull())
         GTEST_SKIP() << "this machine has a default printer; nothing is printed on it";
     QtWindowPrinter printer;
     EXPECT_FALSE(printer.printImage(&window));
 }
 
-TEST_F(QtWindowPrinterTest, PrintsAPictureOfTheWindowToAPdfFile) {
+TEST_F(QtWindowPrinterTest, PrintsAPictureOfTheWindowToAPdfFile)
+{
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const QString pdf = folder.filePath(u"window.pdf"_s);
@@ -68,7 +74,8 @@ TEST_F(QtWindowPrinterTest, PrintsAPictureOfTheWindowToAPdfFile) {
     EXPECT_GT(file.size(), 1000);
 }
 
-TEST_F(QtWindowPrinterTest, WithoutAWindowPrintsNothing) {
+TEST_F(QtWindowPrinterTest, WithoutAWindowPrintsNothing)
+{
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     QPrinter printer(QPrinter::HighResolution);
@@ -80,7 +87,8 @@ TEST_F(QtWindowPrinterTest, WithoutAWindowPrintsNothing) {
 }
 
 // A mono 16-bit PCM wave file of frames samples of silence at 8000 Hz.
-QByteArray waveFile(std::uint32_t frames) {
+QByteArray waveFile(std::uint32_t frames)
+{
     const std::uint32_t dataSize = frames * 2;
     QByteArray bytes;
     const auto chars = [&bytes](const char *text) { bytes.append(text, 4); };
@@ -107,7 +115,8 @@ QByteArray waveFile(std::uint32_t frames) {
 
 // Lets events run until done() holds or a few seconds have passed; QSoundEffect loads
 // its file in the background and may find no audio device at all.
-void processEventsUntil(const std::function<bool()> &done) {
+void processEventsUntil(const std::function<bool()> &done)
+{
     const QDeadlineTimer deadline(5000);
     while (!done() && !deadline.hasExpired()) {
         QEventLoop loop;
@@ -116,10 +125,12 @@ void processEventsUntil(const std::function<bool()> &done) {
     }
 }
 
-class QtWavePlayerTest : public testing::Test {
+class QtWavePlayerTest : public testing::Test
+{
 protected:
     // Writes bytes to a file of the temporary folder and returns its path.
-    QString write(const QString &name, const QByteArray &bytes) {
+    QString write(const QString &name, const QByteArray &bytes)
+    {
         QFile file(folder.filePath(name));
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
@@ -129,7 +140,8 @@ protected:
     QTemporaryDir folder;
 };
 
-TEST_F(QtWavePlayerTest, WithoutASoundPlayDoesNothing) {
+TEST_F(QtWavePlayerTest, WithoutASoundPlayDoesNothing)
+{
     ASSERT_TRUE(folder.isValid());
     const QString missing = folder.filePath(u"sounds/click.wav"_s);
     const QString garbage = write(u"bad.wav"_s, QByteArray("this is no wave file"));
@@ -146,7 +158,8 @@ TEST_F(QtWavePlayerTest, WithoutASoundPlayDoesNothing) {
     }
 }
 
-TEST_F(QtWavePlayerTest, AValidWaveFileLoadsAndPlaysWithoutBlocking) {
+TEST_F(QtWavePlayerTest, AValidWaveFileLoadsAndPlaysWithoutBlocking)
+{
     ASSERT_TRUE(folder.isValid());
     const QString path = write(u"Page.wav"_s, waveFile(400));
 

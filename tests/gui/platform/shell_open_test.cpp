@@ -18,15 +18,18 @@ struct AddressCase {
     const char16_t *expected; // QUrl::toString() of the result
 };
 
-void PrintTo(const AddressCase &c, std::ostream *out) {
+void PrintTo(const AddressCase &c, std::ostream *out)
+{
     QString target = QString::fromUtf16(c.target);
     target.replace(u'\r', u"\\r"_s).replace(u'\n', u"\\n"_s);
     *out << '"' << target.toStdString() << '"';
 }
 
-class ShellOpenAddressTest : public testing::TestWithParam<AddressCase> {};
+class ShellOpenAddressTest : public testing::TestWithParam<AddressCase>
+{};
 
-TEST_P(ShellOpenAddressTest, ClassifiesTheTarget) {
+TEST_P(ShellOpenAddressTest, ClassifiesTheTarget)
+{
     const AddressCase &c = GetParam();
     const QUrl url = ShellOpen::urlFor(QString::fromUtf16(c.target));
     EXPECT_EQ(url.toString(), QString::fromUtf16(c.expected));
@@ -49,12 +52,14 @@ INSTANTIATE_TEST_SUITE_P(
                     AddressCase{u"ftp://files.example.com/a.zip", u"ftp://files.example.com/a.zip"},
                     AddressCase{u"example.com", u"http://example.com"}));
 
-TEST(ShellOpen, EmptyTargetGivesNoAddress) {
+TEST(ShellOpen, EmptyTargetGivesNoAddress)
+{
     EXPECT_TRUE(ShellOpen::urlFor({}).isEmpty());
     EXPECT_TRUE(ShellOpen::urlFor(u"  \t"_s).isEmpty());
 }
 
-TEST(ShellOpen, AbsolutePathIsAFileWhetherOrNotItExists) {
+TEST(ShellOpen, AbsolutePathIsAFileWhetherOrNotItExists)
+{
     for (const QString &path : {u"/tmp/no such folder/客户 资料.rtf"_s, QDir::rootPath()}) {
         const QUrl url = ShellOpen::urlFor(path);
         EXPECT_TRUE(url.isLocalFile()) << path.toStdString();
@@ -63,10 +68,12 @@ TEST(ShellOpen, AbsolutePathIsAFileWhetherOrNotItExists) {
 }
 
 // Restores the current folder when the test ends.
-class CurrentFolder {
+class CurrentFolder
+{
 public:
     explicit CurrentFolder(const QString &path)
-        : m_saved(QDir::currentPath()) {
+        : m_saved(QDir::currentPath())
+    {
         QDir::setCurrent(path);
     }
     ~CurrentFolder() { QDir::setCurrent(m_saved); }
@@ -77,7 +84,8 @@ private:
     QString m_saved;
 };
 
-TEST(ShellOpen, RelativePathIsAFileOnlyWhenTheFileExists) {
+TEST(ShellOpen, RelativePathIsAFileOnlyWhenTheFileExists)
+{
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     QFile file(folder.filePath(u"合同.rtf"_s));
