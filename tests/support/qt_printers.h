@@ -2,6 +2,7 @@
 
 // Readable failure messages for Qt text types in every test.
 #include <QByteArray>
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -22,3 +23,4 @@ inline void PrintTo(const QByteArray &b, std::ostream *os)
 {
     *os << "bytes(" << b.toHex(' ').toStdString() << ')';
 }
+inline void PrintTo(const QDate &d, std::ostream *os) { *os << d.toString(Qt::ISODate).toStdString(); }

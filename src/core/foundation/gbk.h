@@ -27,4 +27,13 @@ QByteArray encode(QStringView text);
 // Never runs past the end: a sequence cut off by the end counts as 1.
 qsizetype characterLength(QByteArrayView bytes, qsizetype pos);
 
+// True when a character starts at bytes[pos] (or pos is the end), reading
+// the bytes as characters from the start.
+bool isCharacterStart(QByteArrayView bytes, qsizetype pos);
+
+// The first position from `from` on where `needle` (whole characters in
+// code page 936) occurs starting on a character boundary of `bytes`, or -1.
+// A match that starts inside a two-byte character is no match.
+qsizetype indexOf(QByteArrayView bytes, QByteArrayView needle, qsizetype from = 0);
+
 } // namespace Gbk
