@@ -1,37 +1,11 @@
 #include "support/install_tree.h"
+#include "support/tool_run.h"
 
 #include <QFileInfo>
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-struct ToolRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-ToolRun tool(const QStringList &args, const QStringList &env = {})
-{
-    QProcess p;
-    QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
-    e.remove(u"VERIDANE_ROOT"_s);
-    e.insert(u"VERIDANE_DRIVES"_s, u""_s);
-    for (const QString &kv : env)
-        e.insert(kv.section(u'=', 0, 0), kv.section(u'=', 1));
-    p.setProcessEnvironment(e);
-    p.start(QString::fromUtf16(VERIDANE_TOOL_PATH), args);
-    EXPECT_TRUE(p.waitForFinished(30000));
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
-
-} // namespace
 
 TEST(ToolRecordCat, PrintsEachRecordOnOneLine)
 {
@@ -40,16 +14,16 @@ TEST(ToolRecordCat, PrintsEachRecordOnOneLine)
                     "\"\xD6\xD0\xBB\xAA\xC8\xCB\xC3\xF1\xB9\xB2\xBA\xCD\xB9\xFA\","
                     "\"1999-03-15\",12,1.5,,\"a\tb\\c\r\nd\"\r\n"
                     "#TRUE#,\"\"\r\n");
-    const ToolRun r = tool({u"--root"_s, tree.root(), u"record"_s, u"cat"_s,
-                            u"c:\\PROGRAM FILES\\quorix\\lawbase\\index.txt"_s});
+    const ToolRun r = runTool({u"--root"_s, tree.root(), u"record"_s, u"cat"_s,
+                               u"c:\\PROGRAM FILES\\quorix\\lawbase\\index.txt"_s});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, u"中华人民共和国\t1999-03-15\t12\t1.5\t\ta\\tb\\\\c\\r\\nd\n#TRUE#\t\n"_s);
     EXPECT_TRUE(r.err.isEmpty());
 
     // A host path works too, and the root may come from the environment.
-    const ToolRun host =
-        tool({u"record"_s, u"cat"_s, tree.hostPath(InstallTree::install(u"lawbase\\index.txt"_s))},
-             {u"VERIDANE_ROOT="_s + tree.root()});
+    const ToolRun host = runTool(
+        {u"record"_s, u"cat"_s, tree.hostPath(InstallTree::install(u"lawbase\\index.txt"_s))},
+        {u"VERIDANE_ROOT="_s + tree.root()});
     EXPECT_EQ(host.exitCode, 0);
     EXPECT_EQ(host.out, r.out);
 }
@@ -57,7 +31,8 @@ TEST(ToolRecordCat, PrintsEachRecordOnOneLine)
 TEST(ToolRecordCat, MissingFileIsOneLineAndStatusOne)
 {
     InstallTree tree;
-    const ToolRun r = tool({u"--root"_s, tree.root(), u"record"_s, u"cat"_s, u"c:\\nothing.txt"_s});
+    const ToolRun r =
+        runTool({u"--root"_s, tree.root(), u"record"_s, u"cat"_s, u"c:\\nothing.txt"_s});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.out.isEmpty());
     EXPECT_EQ(r.err.count(u'\n'), 1);
@@ -68,28 +43,29 @@ TEST(ToolPath, PrintsTheHostPath)
 {
     InstallTree tree;
     tree.writeRecords(InstallTree::install(u"sounds\\SoundEffects.txt"_s), {{1}});
-    const ToolRun r = tool({u"path"_s, u"c:\\program files\\quorix\\sounds\\soundeffects.txt"_s,
-                            u"--root"_s, tree.root()});
+    const ToolRun r = runTool({u"path"_s, u"c:\\program files\\quorix\\sounds\\soundeffects.txt"_s,
+                               u"--root"_s, tree.root()});
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.out, tree.root() + u"/program files/quorix/sounds/SoundEffects.txt\n"_s);
 
-    const ToolRun d = tool({u"--root="_s + tree.root(), u"path"_s, u"d:\\clients\\clients.txt"_s},
-                           {u"VERIDANE_DRIVES=d=/media/backup"_s});
+    const ToolRun d =
+        runTool({u"--root="_s + tree.root(), u"path"_s, u"d:\\clients\\clients.txt"_s},
+                {u"VERIDANE_DRIVES=d=/media/backup"_s});
     EXPECT_EQ(d.exitCode, 0);
     EXPECT_EQ(d.out, u"/media/backup/clients/clients.txt\n"_s);
 
-    const ToolRun unknown = tool({u"--root"_s, tree.root(), u"path"_s, u"q:\\x"_s});
+    const ToolRun unknown = runTool({u"--root"_s, tree.root(), u"path"_s, u"q:\\x"_s});
     EXPECT_EQ(unknown.exitCode, 1);
 }
 
 TEST(ToolUsage, HelpAndWrongCommandLines)
 {
-    const ToolRun help = tool({u"--help"_s});
+    const ToolRun help = runTool({u"--help"_s});
     EXPECT_EQ(help.exitCode, 0);
     for (const QString &word : {u"record cat"_s, u"path"_s, u"--root"_s, u"--today"_s})
         EXPECT_TRUE(help.out.contains(word)) << word.toStdString();
 
-    const ToolRun commandHelp = tool({u"record"_s, u"cat"_s, u"--help"_s});
+    const ToolRun commandHelp = runTool({u"record"_s, u"cat"_s, u"--help"_s});
     EXPECT_EQ(commandHelp.exitCode, 0);
     EXPECT_TRUE(commandHelp.out.startsWith(u"用法: veridane-tool record cat PATH"_s));
 
@@ -106,7 +82,7 @@ TEST(ToolUsage, HelpAndWrongCommandLines)
         {{u"--today"_s, u"2026-13-01"_s, u"path"_s, u"c:\\"_s}},
     };
     for (const auto &w : wrong) {
-        const ToolRun r = tool(w.args);
+        const ToolRun r = runTool(w.args);
         EXPECT_EQ(r.exitCode, 2) << w.args.join(u' ').toStdString();
         EXPECT_TRUE(r.err.contains(u"用法"_s)) << w.args.join(u' ').toStdString();
     }
@@ -116,7 +92,7 @@ TEST(ToolMakeDemo, WritesTheFolderTree)
 {
     InstallTree tree;
     const QString root = tree.root() + u"/fresh"_s;
-    const ToolRun r = tool({u"--root"_s, root, u"make-demo"_s});
+    const ToolRun r = runTool({u"--root"_s, root, u"make-demo"_s});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     for (const QString &folder :
          {u"/program files/quorix/clients"_s, u"/program files/quorix/lawbase"_s,

@@ -17,7 +17,9 @@ InstallTree::InstallTree()
     QDir().mkpath(c);
     m_drives = DriveMap(c);
     const RecordFile f(m_drives);
-    EXPECT_TRUE(f.makeDirectory(InstallPaths::installDir()).ok());
+    for (const QString &module :
+         {InstallPaths::clientsDir(), InstallPaths::lawbaseDir(), InstallPaths::yellowPageDir()})
+        EXPECT_TRUE(f.makeDirectory(InstallPaths::installDir() + module).ok());
     EXPECT_TRUE(f.makeDirectory(InstallPaths::contentDir()).ok());
 }
 

@@ -9,7 +9,8 @@
 #include <QTemporaryDir>
 
 // A throw-away install tree: a temporary folder standing for drive c:, with
-// the install folder and the law content folder created empty. Data files
+// the install folder with its module folders (clients, lawbase, YellowPage)
+// and the law content folder created empty. Data files
 // are written in code page 936 through the system's own record writer.
 class InstallTree
 {

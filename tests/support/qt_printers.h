@@ -23,4 +23,7 @@ inline void PrintTo(const QByteArray &b, std::ostream *os)
 {
     *os << "bytes(" << b.toHex(' ').toStdString() << ')';
 }
-inline void PrintTo(const QDate &d, std::ostream *os) { *os << d.toString(Qt::ISODate).toStdString(); }
+inline void PrintTo(const QDate &d, std::ostream *os)
+{
+    *os << d.toString(Qt::ISODate).toStdString();
+}

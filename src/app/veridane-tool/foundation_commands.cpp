@@ -98,20 +98,12 @@ int makeDemo(ToolContext &context, const QStringList &args, const ToolCommand &s
     return ExitOk;
 }
 
-void add(QList<ToolCommand> &commands, ToolCommand command,
-         int (*run)(ToolContext &, const QStringList &, const ToolCommand &))
-{
-    // The command keeps a copy of its own description for its usage messages.
-    const ToolCommand self = command;
-    command.run = [run, self](ToolContext &c, const QStringList &a) { return run(c, a, self); };
-    commands.append(std::move(command));
-}
-
 } // namespace
 
 void addFoundationCommands(QList<ToolCommand> &commands)
 {
-    add(commands,
+    addCommand(
+        commands,
         {{u"record"_s, u"cat"_s},
          u"PATH"_s,
          u"逐条显示记录文件的内容"_s,
@@ -120,7 +112,8 @@ void addFoundationCommands(QList<ToolCommand> &commands)
          u"数字按读到的值显示, 空字段显示为空。文件不存在时在标准错误上说明并以状态 1 退出。"_s,
          {}},
         recordCat);
-    add(commands,
+    addCommand(
+        commands,
         {{u"path"_s},
          u"WINPATH"_s,
          u"显示系统路径对应的主机路径"_s,
@@ -128,11 +121,11 @@ void addFoundationCommands(QList<ToolCommand> &commands)
          u"文件名匹配, 显示系统将使用的主机路径。"_s,
          {}},
         path);
-    add(commands,
-        {{u"make-demo"_s},
-         {},
-         u"在 --root 下建立安装目录树"_s,
-         u"建立安装文件夹及其模块文件夹和法律正文文件夹; 已有的文件保持不变。"_s,
-         {}},
-        makeDemo);
+    addCommand(commands,
+               {{u"make-demo"_s},
+                {},
+                u"在 --root 下建立安装目录树"_s,
+                u"建立安装文件夹及其模块文件夹和法律正文文件夹; 已有的文件保持不变。"_s,
+                {}},
+               makeDemo);
 }

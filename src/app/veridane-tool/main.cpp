@@ -7,5 +7,8 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QList<ToolCommand> commands;
     addFoundationCommands(commands);
+    addLawImportCommands(commands);
+    addLawCommands(commands);
+    addLawMaintenanceCommands(commands);
     return runTool(QCoreApplication::arguments().mid(1), commands);
 }

@@ -66,9 +66,58 @@ void ToolContext::err(const QString &line) const
     writeLine(stderr, line);
 }
 
+void ToolContext::write(const QString &text) const
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+}
+
 QString ToolCommand::usage() const
 {
     return QString(u"用法: "_s + ToolName + u' ' + words.join(u' ') + u' ' + arguments).trimmed();
+}
+
+void addCommand(QList<ToolCommand> &commands, ToolCommand command, CommandRun run)
+{
+    const ToolCommand self = command;
+    command.run = [run, self](ToolContext &c, const QStringList &a) { return run(c, a, self); };
+    commands.append(std::move(command));
+}
+
+CommandOptions parseCommandOptions(const QStringList &args, const QStringList &valueOptions,
+                                   const QStringList &flagOptions)
+{
+    CommandOptions options;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        QString name = args[i];
+        if (!name.startsWith(u"--")) {
+            options.positional.append(name);
+            continue;
+        }
+        QString value;
+        bool inline_ = false;
+        if (const qsizetype eq = name.indexOf(u'='); eq > 0) {
+            value = name.sliced(eq + 1);
+            name.truncate(eq);
+            inline_ = true;
+        }
+        if (flagOptions.contains(name) && !inline_) {
+            options.flags.insert(name);
+        } else if (valueOptions.contains(name)) {
+            if (!inline_) {
+                if (i + 1 >= args.size()) {
+                    options.error = name + u" 需要一个值"_s;
+                    return options;
+                }
+                value = args[++i];
+            }
+            options.values.insert(name, value);
+        } else {
+            options.error = u"未知的参数: "_s + args[i];
+            return options;
+        }
+    }
+    return options;
 }
 
 int usageError(const ToolContext &context, const ToolCommand &command, const QString &why)

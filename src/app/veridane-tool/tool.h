@@ -3,7 +3,9 @@
 #include "core/foundation/clock.h"
 #include "core/foundation/drive_map.h"
 
+#include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -23,8 +25,9 @@ public:
     const DriveMap &drives() const { return m_drives; }
     const Clock &clock() const { return *m_clock; }
 
-    void out(const QString &line) const; // a line on standard output
-    void err(const QString &line) const; // a line on standard error
+    void out(const QString &line) const;   // a line on standard output
+    void err(const QString &line) const;   // a line on standard error
+    void write(const QString &text) const; // text on standard output, as it is
 
 private:
     DriveMap m_drives;
@@ -41,8 +44,35 @@ struct ToolCommand {
     QString usage() const;
 };
 
+using CommandRun = int (*)(ToolContext &, const QStringList &args, const ToolCommand &self);
+
+// Adds a command whose run function is told its own description (for its
+// usage messages).
+void addCommand(QList<ToolCommand> &commands, ToolCommand command, CommandRun run);
+
+// A command's own options: "--name VALUE" or "--name=VALUE" for the names
+// of valueOptions, "--name" for flagOptions; anything else not starting
+// with "--" is positional. `error` tells what was wrong, empty when nothing.
+struct CommandOptions {
+    QHash<QString, QString> values;
+    QSet<QString> flags;
+    QStringList positional;
+    QString error;
+
+    bool has(const QString &name) const { return values.contains(name) || flags.contains(name); }
+    QString value(const QString &name, const QString &fallback = {}) const
+    {
+        return values.value(name, fallback);
+    }
+};
+CommandOptions parseCommandOptions(const QStringList &args, const QStringList &valueOptions,
+                                   const QStringList &flagOptions = {});
+
 // Registers the commands of each subsystem.
 void addFoundationCommands(QList<ToolCommand> &commands);
+void addLawImportCommands(QList<ToolCommand> &commands);
+void addLawCommands(QList<ToolCommand> &commands);
+void addLawMaintenanceCommands(QList<ToolCommand> &commands);
 
 // Parses the command line and runs one command; returns the exit status.
 int runTool(const QStringList &arguments, const QList<ToolCommand> &commands);

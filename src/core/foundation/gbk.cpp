@@ -9,12 +9,24 @@ namespace {
 
 constexpr char16_t ReplacementCharacter = 0xFFFD;
 
-bool isLead(unsigned char b) { return b >= 0x81 && b <= 0xFE; }
-bool isTrail2(unsigned char b) { return b >= 0x40 && b <= 0xFE && b != 0x7F; }
-bool isDigit4(unsigned char b) { return b >= 0x30 && b <= 0x39; }
+bool isLead(unsigned char b)
+{
+    return b >= 0x81 && b <= 0xFE;
+}
+bool isTrail2(unsigned char b)
+{
+    return b >= 0x40 && b <= 0xFE && b != 0x7F;
+}
+bool isDigit4(unsigned char b)
+{
+    return b >= 0x30 && b <= 0x39;
+}
 
 constexpr int TrailCount = 0xFE - 0x40 + 1;
-int twoByteIndex(unsigned char lead, unsigned char trail) { return (lead - 0x81) * TrailCount + (trail - 0x40); }
+int twoByteIndex(unsigned char lead, unsigned char trail)
+{
+    return (lead - 0x81) * TrailCount + (trail - 0x40);
+}
 
 // The converters are expensive to open; one pair per thread is kept for
 // the four-byte forms, which the tables below do not cover.
@@ -205,7 +217,8 @@ qsizetype indexOf(QByteArrayView bytes, QByteArrayView needle, qsizetype from)
     const char *base = bytes.data();
     qsizetype pos = from;
     while (pos + needle.size() <= bytes.size()) {
-        const void *hit = ::memmem(base + pos, size_t(bytes.size() - pos), needle.data(), size_t(needle.size()));
+        const void *hit =
+            ::memmem(base + pos, size_t(bytes.size() - pos), needle.data(), size_t(needle.size()));
         if (!hit)
             return -1;
         const qsizetype at = static_cast<const char *>(hit) - base;

@@ -67,7 +67,10 @@ QByteArrayView NoDateTexts::entry(int i) const
     return m_docs[i - 1];
 }
 
-QString NoDateTexts::entryText(int i) const { return Gbk::decode(entry(i)); }
+QString NoDateTexts::entryText(int i) const
+{
+    return Gbk::decode(entry(i));
+}
 
 void NoDateTexts::setBytes(QByteArray bytes, QList<QByteArrayView> docs, QString entry0)
 {

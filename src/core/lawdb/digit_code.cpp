@@ -21,8 +21,17 @@ QString contentFileName(int year, int month)
            DigitCode(QString::number(month).rightJustified(2, u'0'));
 }
 
-QString ContentFile(const QString &name) { return InstallPaths::contentDir() + name + u".dll"_s; }
+QString ContentFile(const QString &name)
+{
+    return InstallPaths::contentDir() + name + u".dll"_s;
+}
 
-QString RecordMarker() { return DigitCode(u"01"); }
+QString RecordMarker()
+{
+    return DigitCode(u"01");
+}
 
-QString DamagedPhrase() { return u"中国法律资源"_s; }
+QString DamagedPhrase()
+{
+    return u"中国法律资源"_s;
+}

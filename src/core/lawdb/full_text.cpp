@@ -46,12 +46,24 @@ bool isCaseless(char32_t c)
     return c != 0xFFFD && QChar::toUpper(c) == c && !caseTargets().contains(c);
 }
 
-bool upperStable(char32_t c) { return QChar::toUpper(c) == c; }
+bool upperStable(char32_t c)
+{
+    return QChar::toUpper(c) == c;
+}
 
-unsigned char asciiUpper(unsigned char b) { return (b >= 'a' && b <= 'z') ? b - 32 : b; }
+unsigned char asciiUpper(unsigned char b)
+{
+    return (b >= 'a' && b <= 'z') ? b - 32 : b;
+}
 
-bool isLeadByte(unsigned char b) { return b >= 0x81 && b <= 0xFE; }
-bool isDigitByte(unsigned char b) { return b >= 0x30 && b <= 0x39; }
+bool isLeadByte(unsigned char b)
+{
+    return b >= 0x81 && b <= 0xFE;
+}
+bool isDigitByte(unsigned char b)
+{
+    return b >= 0x30 && b <= 0x39;
+}
 
 } // namespace
 
@@ -64,8 +76,8 @@ struct FullTextMatcher::Word {
     Kind kind = Kind::Other;
     QString upper;
     QByteArray raw;
-    QByteArray anchor;   // the longest caseless run, when the word has letters
-    QByteArray folded;   // Ascii: the word in upper-case ASCII
+    QByteArray anchor; // the longest caseless run, when the word has letters
+    QByteArray folded; // Ascii: the word in upper-case ASCII
     bool rawHitDecides = false;
 };
 
@@ -223,6 +235,11 @@ QString fullTextRow(QByteArrayView doc)
     return fullTextRow(QStringView(Gbk::decode(doc)));
 }
 
+QString fullTextCutMessage()
+{
+    return u"找到的正文超过 180000 篇, 只列出了前 180000 篇。请增加关键词或缩小年份范围。"_s;
+}
+
 int fullTextBarValue(int p, int previous)
 {
     if (p < 7)
@@ -243,7 +260,10 @@ namespace {
 class Scan
 {
 public:
-    Scan(const FullTextMatcher &matcher, FullTextResult &result) : m_matcher(matcher), m_result(result) {}
+    Scan(const FullTextMatcher &matcher, FullTextResult &result)
+        : m_matcher(matcher)
+        , m_result(result)
+    {}
 
     // Returns false once the result buffer is full.
     bool document(QByteArrayView doc)

@@ -48,8 +48,8 @@ QString fullTextRow(QByteArrayView document);
 int fullTextBarValue(int p, int previous);
 
 struct FullTextResult {
-    QStringList rows; // in scan order
-    bool cut = false; // more than 180000 documents matched: the first 180000 are kept
+    QStringList rows;     // in scan order
+    bool cut = false;     // more than 180000 documents matched: the first 180000 are kept
     QList<int> barWidths; // the width of Label30 in twips after each year
 };
 
@@ -61,3 +61,6 @@ FullTextResult YearSearch2(const RecordFile &files, const NoDateTexts &noDateTex
                            const std::function<void(int width)> &onYear = {});
 
 inline constexpr int FullTextCapacity = 180000;
+
+// What the user is told when the search found more documents than it keeps.
+QString fullTextCutMessage();

@@ -44,7 +44,10 @@ KeyWords UKeyWordsSet(QStringView text1)
 
 namespace {
 
-bool isAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isAsciiDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
 
 // Inserts "0" before the last character when the one before it is "-":
 // 2003-4 -> 2003-04.

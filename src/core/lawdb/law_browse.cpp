@@ -154,6 +154,7 @@ QStringList pageOf(const QStringList &buffer, int page)
 
 QStringList sortedForDisplay(QStringList rows)
 {
-    std::stable_sort(rows.begin(), rows.end(), [](const QString &a, const QString &b) { return a > b; });
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const QString &a, const QString &b) { return a > b; });
     return rows;
 }

@@ -14,14 +14,18 @@ LawRecord::LawRecord(QStringView title, QStringView date, QStringView org, QStri
     m_text.append(title).append(date).append(org).append(validity);
 }
 
-QString lawIndexPath() { return InstallPaths::installDir() + u"lawbase\\index.txt"_s; }
+QString lawIndexPath()
+{
+    return InstallPaths::installDir() + u"lawbase\\index.txt"_s;
+}
 
 LawTables LoadIndex2(const QByteArray &indexBytes)
 {
     LawTables tables;
     RecordReader reader(indexBytes);
     // About 80 bytes a record: reserve once instead of growing step by step.
-    tables.LawIndex.reserve(std::min<qsizetype>(indexBytes.size() / 60 + 16, LawTables::RecordCapacity));
+    tables.LawIndex.reserve(
+        std::min<qsizetype>(indexBytes.size() / 60 + 16, LawTables::RecordCapacity));
     QString previousYear;
     bool first = true;
     QString title, date, org, validity;

@@ -43,7 +43,7 @@ struct LawTables {
     static constexpr int RecordCapacity = 180000;
     static constexpr int YearCapacity = 1000;
 
-    QList<LawRecord> LawIndex; // record i is LawIndex[i - 1]
+    QList<LawRecord> LawIndex;       // record i is LawIndex[i - 1]
     QList<YearIndexEntry> YearIndex; // entry n is YearIndex[n - 1]
 
     int count() const { return int(LawIndex.size()); }

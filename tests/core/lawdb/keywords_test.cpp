@@ -97,7 +97,7 @@ TEST(Text1KeyReplacement, InputMethodCharacters)
     const struct {
         char16_t key;
         char16_t replaced;
-    } cases[] = {{u'\u3000', u' '}, {u'０', u'0'}, {u'５', u'5'}, {u'９', u'9'},
+    } cases[] = {{u'\u3000', u' '}, {u'０', u'0'},  {u'５', u'5'},  {u'９', u'9'},
                  {u'a', u'a'},      {u'中', u'中'}, {u'Ａ', u'Ａ'}, {13, 13}};
     for (const auto &c : cases)
         EXPECT_EQ(Text1KeyReplacement(c.key), c.replaced) << int(c.key);

@@ -86,7 +86,10 @@ TEST(Index2Find, FiltersByCategoryAndKeywords)
         QString text1;
         QStringList titles;
     } cases[] = {
-        {10, u""_s, {u"甲法"_s, u"乙规定"_s, u"丙办法"_s, u"关于WTO的通知"_s, u")戊批复"_s, u"己决定"_s, u"庚范本"_s, u"辛案例"_s}},
+        {10,
+         u""_s,
+         {u"甲法"_s, u"乙规定"_s, u"丙办法"_s, u"关于WTO的通知"_s, u")戊批复"_s, u"己决定"_s,
+          u"庚范本"_s, u"辛案例"_s}},
         {4, u""_s, {u"乙规定"_s, u"关于WTO的通知"_s}},
         {6, u""_s, {u"乙规定"_s}},
         {2, u""_s, {u"关于WTO的通知"_s, u"己决定"_s}},
@@ -138,8 +141,10 @@ TEST(Paging, ThirtyFiveRowsAPage)
     EXPECT_TRUE(pageOf(buffer, 4).isEmpty());
     EXPECT_TRUE(pageOf(buffer, 0).isEmpty());
     EXPECT_EQ(pageOf(buffer.mid(0, 35), 2).size(), 0);
-    EXPECT_EQ(sortedForDisplay({u"2003-01-01  (有效)a"_s, u"2005-01-01  (有效)b"_s, u"2004-01-01  (有效)c"_s}),
-              (QStringList{u"2005-01-01  (有效)b"_s, u"2004-01-01  (有效)c"_s, u"2003-01-01  (有效)a"_s}));
+    EXPECT_EQ(sortedForDisplay(
+                  {u"2003-01-01  (有效)a"_s, u"2005-01-01  (有效)b"_s, u"2004-01-01  (有效)c"_s}),
+              (QStringList{u"2005-01-01  (有效)b"_s, u"2004-01-01  (有效)c"_s,
+                           u"2003-01-01  (有效)a"_s}));
 }
 
 TEST(YearControls, ModeAndComboYear)
@@ -150,7 +155,8 @@ TEST(YearControls, ModeAndComboYear)
     const struct {
         QString text;
         int year;
-    } cases[] = {{u"2003"_s, 2003}, {u"2003年"_s, 2003}, {u"abc"_s, 0}, {u""_s, 0}, {u" 1999"_s, 1999}, {u"19x9"_s, 19}};
+    } cases[] = {{u"2003"_s, 2003}, {u"2003年"_s, 2003}, {u"abc"_s, 0},
+                 {u""_s, 0},        {u" 1999"_s, 1999},  {u"19x9"_s, 19}};
     for (const auto &c : cases)
         EXPECT_EQ(comboYear(c.text), c.year) << c.text.toStdString();
 }

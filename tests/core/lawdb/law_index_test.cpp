@@ -43,7 +43,8 @@ TEST(LoadIndex2, FillsTheIndexAndTheYearRuns)
         {u"庚案例"_s, u"0000-00-00"_s, u"8"_s, u"有效"_s},
     }));
     ASSERT_EQ(t.count(), 7);
-    EXPECT_EQ(years(t), (QStringList{u"1 2005"_s, u"3 2003"_s, u"4 2004"_s, u"5 2003"_s, u"6 0000"_s}));
+    EXPECT_EQ(years(t),
+              (QStringList{u"1 2005"_s, u"3 2003"_s, u"4 2004"_s, u"5 2003"_s, u"6 0000"_s}));
     const LawRecord &r = t.record(2);
     EXPECT_EQ(r.title(), u"乙规定"_s);
     EXPECT_EQ(r.date(), u"2005-01-09"_s);
@@ -103,6 +104,7 @@ TEST(LoadIndex2, AMalformedRecordEndsTheLoad)
     EXPECT_EQ(years(t), QStringList{u"1 2003"_s});
 
     // A last record short of fields is not counted.
-    const LawTables cut = LoadIndex2(QByteArray("\"a\",\"2003-01-01\",\"1x\",\"v\"\r\n\"b\",\"2003-01-01\"\r\n"));
+    const LawTables cut =
+        LoadIndex2(QByteArray("\"a\",\"2003-01-01\",\"1x\",\"v\"\r\n\"b\",\"2003-01-01\"\r\n"));
     EXPECT_EQ(cut.count(), 1);
 }
