@@ -98,7 +98,7 @@ RecordReader::RecordReader(QByteArray bytes)
 bool RecordReader::atEnd() const
 {
     for (qsizetype i = m_pos; i < m_bytes.size(); ++i) {
-        const char c = m_bytes[i];
+        const char c = m_bytes.at(i);
         if (c != '\r' && c != '\n' && c != ' ' && c != '\t' && c != '\x1a')
             return false;
     }
@@ -107,9 +107,9 @@ bool RecordReader::atEnd() const
 
 void RecordReader::skipLineEnd()
 {
-    if (m_pos < m_bytes.size() && m_bytes[m_pos] == '\r')
+    if (m_pos < m_bytes.size() && m_bytes.at(m_pos) == '\r')
         ++m_pos;
-    if (m_pos < m_bytes.size() && m_bytes[m_pos] == '\n')
+    if (m_pos < m_bytes.size() && m_bytes.at(m_pos) == '\n')
         ++m_pos;
     ++m_line;
 }

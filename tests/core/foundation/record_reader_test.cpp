@@ -179,6 +179,24 @@ TEST(RecordReader, ReadingPastTheEndIsAnError)
     EXPECT_FALSE(empty.read(a));
 }
 
+// Raw fields are views into the bytes; a caller that keeps a copy of the
+// bytes keeps every view valid, even across line ends.
+TEST(RecordReader, RawFieldsStayInsideTheSharedBytes)
+{
+    RecordReader reader(Gbk::encode(u"\"一\"\r\n\"二\",\"三\"\r\n四\n\"五\"\r\n"_s));
+    const QByteArray kept = reader.bytes();
+    QStringList texts;
+    while (!reader.atEnd()) {
+        const auto field = reader.nextField();
+        ASSERT_TRUE(field);
+        EXPECT_GE(field->bytes.data(), kept.constData());
+        EXPECT_LE(field->bytes.data() + field->bytes.size(), kept.constData() + kept.size());
+        texts += Gbk::decode(field->bytes);
+    }
+    EXPECT_EQ(texts, (QStringList{u"一"_s, u"二"_s, u"三"_s, u"四"_s, u"五"_s}));
+    EXPECT_EQ(reader.bytes().constData(), kept.constData());
+}
+
 TEST(RecordReader, TellsTheLineOfEachField)
 {
     RecordReader reader("\"a\"\r\n\"multi\r\nline\",\"x\"\r\n\"z\"\r\n");
