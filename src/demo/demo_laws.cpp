@@ -709,7 +709,7 @@ private:
              u"根据有关法律、法规，结合实际，制定本"_s +
              kindWord + u"。"_s);
         int chapter = 1;
-        while (bytes < target - 200) {
+        while (bytes < target) {
             ++n;
             if (chapters && n % 9 == 0) {
                 ++chapter;
@@ -733,7 +733,7 @@ private:
         line(u"各省、自治区、直辖市人民政府，各有关部门："_s);
         line(u"为了"_s + r.pick(Actions) + s + u"工作，现就有关事项通知如下："_s);
         int n = 0;
-        while (bytes < target - 120) {
+        while (bytes < target) {
             ++n;
             QString text = chineseNumber(n) + u"、"_s + sentence(u"通知", s);
             if (r.chance(0.5))
@@ -759,7 +759,7 @@ private:
         line(u"被告"_s + defendant + u"，住"_s + r.pick(Cities) + u"。"_s);
         line(u"原告"_s + plaintiff + u"与被告"_s + defendant +
              u"纠纷一案，本院受理后，依法组成合议庭，公开开庭进行了审理。本案现已审理终结。"_s);
-        while (bytes < target - 300) {
+        while (bytes < target) {
             switch (r.below(4)) {
             case 0:
                 line(u"原告诉称：双方于"_s + QString::number(r.between(1995, 2020)) +
@@ -794,7 +794,7 @@ private:
         line(u"根据有关法律、法规的规定，甲乙双方在平等、自愿、协商一致的基础上，就"_s + s +
              u"事宜订立本合同。"_s);
         int n = 0;
-        while (bytes < target - 200) {
+        while (bytes < target) {
             ++n;
             QString text = u"第"_s + chineseNumber(n) + u"条　"_s;
             switch (r.below(5)) {
@@ -828,7 +828,7 @@ private:
         body.clear();
         bytes = 0;
         body.reserve(4200);
-        const int target = r.between(4096, 8191);
+        const int target = r.between(4096, 7680);
         const QStringView s = topic;
         const QStringView title = d.title;
         if (kind == Kind::Contract) {

@@ -429,12 +429,12 @@ QList<OldDocument> readContentFile(const QByteArray &bytes, bool undatedFile)
 
 // ---------------------------------------------------------------------------
 
-bool LawDocument::undated() const
+bool ImportedLaw::undated() const
 {
     return isUndatedDate(date);
 }
 
-QString LawDocument::text() const
+QString ImportedLaw::text() const
 {
     return composeLawDocument(title, issuer, date, inForce, validity, body);
 }
@@ -643,7 +643,7 @@ ParsedLawSource parseLawSource(QStringView source)
         }
     }
 
-    LawDocument doc;
+    ImportedLaw doc;
     doc.title = values[0];
     doc.issuer = values[1];
     doc.validity = values[4];
@@ -711,7 +711,7 @@ LawImportResult importLaws(const DriveMap &drives, const QStringList &sources,
 
     // 1. Read the sources; a later document of the same title and date
     //    replaces an earlier one.
-    QList<LawDocument> docs;
+    QList<ImportedLaw> docs;
     QList<QString> docFiles;
     QHash<QString, qsizetype> docOfKey;
     for (const SourceFile &source : collectSources(drives, sources, result)) {
@@ -785,7 +785,7 @@ LawImportResult importLaws(const DriveMap &drives, const QStringList &sources,
         for (qsizetype r = rows.size() - 1; r >= 0; --r) // the first row of a key wins
             firstRow.insert(rows[r].key(), r);
         QList<bool> dropped(rows.size(), false);
-        for (const LawDocument &d : std::as_const(docs)) {
+        for (const ImportedLaw &d : std::as_const(docs)) {
             const IndexRow row{d.title, d.date, d.orgField(), d.validity};
             const auto it = firstRow.constFind(row.key());
             if (it == firstRow.cend()) {

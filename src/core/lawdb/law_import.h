@@ -83,7 +83,7 @@ class DriveMap;
 // large import touches hundreds of files (more than a process may hold open).
 
 // A document read from a source file.
-struct LawDocument {
+struct ImportedLaw {
     QString title;
     QString issuer;
     QString date;       // "yyyy-mm-dd"; "0000-00-00" when undated
@@ -120,7 +120,7 @@ std::optional<QString> decodeLawSource(QByteArrayView bytes, QString *why = null
 
 // The document of a source text, or why it cannot be imported.
 struct ParsedLawSource {
-    std::optional<LawDocument> document;
+    std::optional<ImportedLaw> document;
     QString reason;    // set when document is empty
     QStringList notes; // imported, but worth knowing
 };
