@@ -88,6 +88,38 @@ std::optional<QByteArray> RecordFile::readAll(const QString &path, FileResult *r
     return bytes;
 }
 
+bool RecordFile::readInto(const QString &path, QByteArray &buffer, FileResult *result) const
+{
+    QString host;
+    FileResult r = resolveFor(path, &host);
+    buffer.resize(0); // keeps the capacity
+    if (r) {
+        QFile file(host);
+        if (!QFileInfo(host).isFile()) {
+            r = FileResult::failure(FileResult::Error::NotFound, host);
+        } else if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+            r = FileResult::failure(FileResult::Error::ReadFailed, host, file.errorString());
+        } else {
+            const qint64 size = file.size();
+            buffer.resize(size);
+            qint64 got = 0;
+            while (got < size) {
+                const qint64 n = file.read(buffer.data() + got, size - got);
+                if (n <= 0)
+                    break;
+                got += n;
+            }
+            if (got != size || file.error() != QFileDevice::NoError) {
+                r = FileResult::failure(FileResult::Error::ReadFailed, host, file.errorString());
+                buffer.resize(0);
+            }
+        }
+    }
+    if (result)
+        *result = r;
+    return bool(r);
+}
+
 std::optional<RecordReader> RecordFile::openForReading(const QString &path,
                                                        FileResult *result) const
 {

@@ -41,6 +41,9 @@ public:
 
     // The whole file's bytes.
     std::optional<QByteArray> readAll(const QString &path, FileResult *result = nullptr) const;
+    // The whole file's bytes into the buffer, which keeps its capacity from
+    // call to call; false (the buffer emptied) when the file cannot be read.
+    bool readInto(const QString &path, QByteArray &buffer, FileResult *result = nullptr) const;
 
     // Creates the folder and any missing parents; fine when it exists.
     FileResult makeDirectory(const QString &path) const;

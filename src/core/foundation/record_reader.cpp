@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -111,7 +112,23 @@ void RecordReader::skipLineEnd()
         ++m_pos;
     if (m_pos < m_bytes.size() && m_bytes.at(m_pos) == '\n')
         ++m_pos;
-    ++m_line;
+}
+
+int RecordReader::line() const
+{
+    // Counted on demand: a line ends at LF, or at a CR not followed by LF.
+    if (m_fieldStart < m_countedTo) {
+        m_countedTo = 0;
+        m_countedLines = 1;
+    }
+    const char *data = m_bytes.constData();
+    for (qsizetype i = m_countedTo; i < m_fieldStart; ++i) {
+        if (data[i] == '\n' ||
+            (data[i] == '\r' && (i + 1 >= m_bytes.size() || data[i + 1] != '\n')))
+            ++m_countedLines;
+    }
+    m_countedTo = m_fieldStart;
+    return m_countedLines;
 }
 
 std::optional<RecordReader::RawField> RecordReader::nextField()
@@ -124,19 +141,15 @@ std::optional<RecordReader::RawField> RecordReader::nextField()
     const char *data = m_bytes.constData();
     while (m_pos < size && data[m_pos] == ' ')
         ++m_pos;
-    m_fieldLine = m_line;
+    m_fieldStart = m_pos;
 
     RawField field;
     qsizetype end = m_pos;
     if (m_pos < size && data[m_pos] == '"') {
         field.quoted = true;
         const qsizetype start = m_pos + 1;
-        qsizetype close = start;
-        while (close < size && data[close] != '"') {
-            if (data[close] == '\n')
-                ++m_line;
-            ++close;
-        }
+        const void *quote = std::memchr(data + start, '"', size_t(size - start));
+        const qsizetype close = quote ? static_cast<const char *>(quote) - data : size;
         field.bytes = QByteArrayView(data + start, close - start);
         end = close < size ? close + 1 : size;
     } else {

@@ -55,7 +55,7 @@ public:
 
     Error error() const { return m_error; }
     // 1-based line of the field read last, for messages.
-    int line() const { return m_fieldLine; }
+    int line() const;
     qsizetype position() const { return m_pos; }
     const QByteArray &bytes() const { return m_bytes; }
 
@@ -69,7 +69,8 @@ private:
 
     QByteArray m_bytes;
     qsizetype m_pos = 0;
-    int m_line = 1;
-    int m_fieldLine = 0;
+    qsizetype m_fieldStart = 0;
+    mutable qsizetype m_countedTo = 0;
+    mutable int m_countedLines = 1;
     Error m_error = Error::None;
 };

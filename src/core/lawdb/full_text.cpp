@@ -222,8 +222,16 @@ QString fullTextRow(QStringView doc)
 QString fullTextRow(QByteArrayView doc)
 {
     // The header is at the start: decode a short prefix when it holds every
-    // label the row needs, with room for the validity after its label.
-    for (const qsizetype size : {qsizetype(512), qsizetype(4096)}) {
+    // label the row needs, with room for the validity after its label. The
+    // shortest such prefix ends a little after the validity label: 48 bytes
+    // hold at least 24 UTF-16 units.
+    static const QByteArray validityLabel = Gbk::encode(u"性】");
+    const qsizetype label =
+        Gbk::indexOf(doc.first(std::min<qsizetype>(doc.size(), 4096)), validityLabel);
+    qsizetype shortest = 4096;
+    if (label >= 0 && label + validityLabel.size() + 48 < doc.size())
+        shortest = label + validityLabel.size() + 48;
+    for (const qsizetype size : {shortest, qsizetype(512), qsizetype(4096)}) {
         if (doc.size() <= size)
             break;
         const QString prefix = Gbk::decode(doc.first(size));
@@ -301,6 +309,8 @@ FullTextResult YearSearch2(const RecordFile &files, const NoDateTexts &noDateTex
     for (const QString &name : files.listFiles(InstallPaths::contentDir()))
         present.insert(name.toLower());
 
+    // One buffer for every file: its pages are reused instead of fresh ones per file.
+    QByteArray buffer;
     bool full = false;
     int bar = 0;
     for (int y = from; y >= to && !full; --y) {
@@ -315,11 +325,13 @@ FullTextResult YearSearch2(const RecordFile &files, const NoDateTexts &noDateTex
                 DigitCode(QString(QString::number(y) + QString::number(m).rightJustified(2, u'0')));
             if (!present.contains(name + u".dll"_s))
                 continue;
-            auto reader = files.openForReading(ContentFile(name));
-            if (!reader)
+            if (!files.readInto(ContentFile(name), buffer))
                 continue;
-            while (!reader->atEnd()) {
-                const auto field = reader->nextField();
+            // The reader sees the buffer without owning it, and ends before
+            // the next file is read into it.
+            RecordReader reader(QByteArray::fromRawData(buffer.constData(), buffer.size()));
+            while (!reader.atEnd()) {
+                const auto field = reader.nextField();
                 if (!field)
                     break;
                 if (!scan.document(field->bytes)) {
