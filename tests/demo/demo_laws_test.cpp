@@ -27,20 +27,6 @@ DemoLawResult demo(const InstallTree &tree, int laws, quint64 seed = 1, QDate to
     return writeDemoLaws(tree.drives(), {laws, seed, today, overwrite});
 }
 
-// Every file under the tree's root, by its path below the root.
-QMap<QString, QByteArray> snapshot(const InstallTree &tree)
-{
-    QMap<QString, QByteArray> files;
-    QDirIterator it(tree.root(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        QFile f(path);
-        f.open(QIODevice::ReadOnly);
-        files.insert(path.mid(tree.root().size()), f.readAll());
-    }
-    return files;
-}
-
 QString issuerOf(QStringView org)
 {
     qsizetype i = 0;
@@ -57,9 +43,9 @@ TEST(DemoLaws, SameSeedGivesTheSameBytes)
     ASSERT_TRUE(demo(a, 400, 7).ok());
     ASSERT_TRUE(demo(b, 400, 7).ok());
     ASSERT_TRUE(demo(c, 400, 8).ok());
-    const auto first = snapshot(a);
+    const auto first = a.snapshot();
     EXPECT_GT(first.size(), 50);
-    EXPECT_EQ(first, snapshot(b));
+    EXPECT_EQ(first, b.snapshot());
     EXPECT_NE(a.readBytes(lawIndexPath()), c.readBytes(lawIndexPath()));
 }
 
@@ -171,10 +157,10 @@ TEST(DemoLaws, KeepsAnExistingDatabaseUnlessTold)
 {
     InstallTree tree;
     ASSERT_TRUE(demo(tree, 200).ok());
-    const auto before = snapshot(tree);
+    const auto before = tree.snapshot();
     const DemoLawResult refused = demo(tree, 50, 1, QDate(1990, 3, 1));
     EXPECT_FALSE(refused.ok());
-    EXPECT_EQ(snapshot(tree), before);
+    EXPECT_EQ(tree.snapshot(), before);
 
     // Overwritten: only the new database's content files remain.
     ASSERT_TRUE(demo(tree, 50, 1, QDate(1990, 3, 1), true).ok());
@@ -196,8 +182,8 @@ TEST(DemoLaws, RefusesASizeOutOfRange)
 {
     for (const int laws : {0, -5, DemoLawMaximum + 1}) {
         InstallTree tree;
-        const auto before = snapshot(tree);
+        const auto before = tree.snapshot();
         EXPECT_FALSE(demo(tree, laws).ok()) << laws;
-        EXPECT_EQ(snapshot(tree), before);
+        EXPECT_EQ(tree.snapshot(), before);
     }
 }

@@ -3,6 +3,7 @@
 #include "core/foundation/install_paths.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
@@ -54,6 +55,19 @@ QByteArray InstallTree::readBytes(const QString &path) const
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
+}
+
+QMap<QString, QByteArray> InstallTree::snapshot() const
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(root(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly))
+            files.insert(path.mid(root().size()), file.readAll());
+    }
+    return files;
 }
 
 QString InstallTree::addDrive(QChar letter, std::optional<DriveType> type)

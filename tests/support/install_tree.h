@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -29,6 +30,9 @@ public:
     void writeRecords(const QString &path, const QList<Record> &records) const;
     void writeBytes(const QString &path, const QByteArray &bytes) const;
     QByteArray readBytes(const QString &path) const;
+    // Every file under the root with its bytes, by its path below the root:
+    // equal snapshots mean nothing was written.
+    QMap<QString, QByteArray> snapshot() const;
 
     // Maps another drive letter to a new folder of the tree; returns its host path.
     QString addDrive(QChar letter, std::optional<DriveType> type = DriveType::Removable);

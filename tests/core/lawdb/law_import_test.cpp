@@ -97,20 +97,6 @@ QStringList titles(const LawTables &t)
     return out;
 }
 
-// Every file under the tree's root with its bytes.
-QMap<QString, QByteArray> snapshot(const InstallTree &tree)
-{
-    QMap<QString, QByteArray> files;
-    QDirIterator it(tree.root(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        QFile f(path);
-        f.open(QIODevice::ReadOnly);
-        files.insert(path, f.readAll());
-    }
-    return files;
-}
-
 LawImportResult import(const InstallTree &tree, const QStringList &sources, bool replace = false)
 {
     LawImportOptions options;
@@ -348,11 +334,11 @@ TEST(LawImport, NothingReadableWritesNothing)
 {
     InstallTree tree;
     SourceDir src;
-    const auto before = snapshot(tree);
+    const auto before = tree.snapshot();
     const LawImportResult r = import(tree, {src.write(u"bad.txt"_s, QByteArray("hello"))}, true);
     EXPECT_FALSE(r.ok());
     EXPECT_EQ(r.rejected.size(), 1);
-    EXPECT_EQ(snapshot(tree), before);
+    EXPECT_EQ(tree.snapshot(), before);
 }
 
 TEST(LawImport, Utf8AndGbkSourcesGiveTheSameDocument)
@@ -514,14 +500,14 @@ TEST(LawImport, UndatedFileStaysBelowTenThousand)
     }
     tree.writeRecords(ContentFile(contentFileName(0, 0)), docs);
     tree.writeRecords(lawIndexPath(), rows);
-    const auto before = snapshot(tree);
+    const auto before = tree.snapshot();
 
     const QString a = src.write(u"a.txt"_s, law(u"新的无日期示例甲"_s, u""_s));
     const QString b = src.write(u"b.txt"_s, law(u"新的无日期示例乙"_s, u""_s));
     const LawImportResult refused = import(tree, {a, b});
     EXPECT_FALSE(refused.ok());
     EXPECT_TRUE(refused.failure.contains(u"10000"_s)) << refused.failure.toStdString();
-    EXPECT_EQ(snapshot(tree), before);
+    EXPECT_EQ(tree.snapshot(), before);
 
     // One more is the last the program reads.
     const LawImportResult r = import(tree, {a});
@@ -539,12 +525,12 @@ TEST(LawImport, UnreadableIndexIsNotExtended)
     SourceDir src;
     tree.writeBytes(lawIndexPath(), Gbk::encode(u"\"甲\",\"2003-04-01\",\"2国务院\",\"有效\"\r\n"
                                                 u"\"乙\",\"2003-04-01\",\"2国务院\"\r\n"));
-    const auto before = snapshot(tree);
+    const auto before = tree.snapshot();
     const QString s = src.write(u"s.txt"_s, law(u"示例管理办法"_s));
     const LawImportResult r = import(tree, {s});
     EXPECT_FALSE(r.ok());
     EXPECT_TRUE(r.failure.contains(u"第 2 行"_s)) << r.failure.toStdString();
-    EXPECT_EQ(snapshot(tree), before);
+    EXPECT_EQ(tree.snapshot(), before);
 
     EXPECT_TRUE(import(tree, {s}, true).ok());
     EXPECT_EQ(index(tree).count(), 1);
@@ -555,7 +541,7 @@ TEST(LawImport, AFailedWriteChangesNothing)
     InstallTree tree;
     SourceDir src;
     ASSERT_TRUE(import(tree, {src.write(u"a.txt"_s, law(u"原有的示例管理办法"_s))}).ok());
-    const auto before = snapshot(tree);
+    const auto before = tree.snapshot();
 
     Source big = law(u"很长的示例管理办法"_s);
     big.body = QString(20000, u'文');
@@ -568,7 +554,7 @@ TEST(LawImport, AFailedWriteChangesNothing)
     EXPECT_FALSE(r.ok());
     EXPECT_FALSE(r.indexWritten);
     // No new file, no temporary file left.
-    EXPECT_EQ(snapshot(tree), before);
+    EXPECT_EQ(tree.snapshot(), before);
 }
 
 TEST(LawImport, ANewDocumentGoesBeforeADamagedOne)
@@ -643,7 +629,7 @@ TEST(LawImport, AStopBetweenFilesLeavesEveryRowOpen)
                           0);
             }
             // No temporary file stays behind.
-            for (const QString &f : snapshot(tree).keys())
+            for (const QString &f : tree.snapshot().keys())
                 EXPECT_FALSE(f.endsWith(u".new"_s)) << f.toStdString();
             if (r.ok())
                 break;
