@@ -1,5 +1,7 @@
 #include "core/foundation/clock.h"
 #include "core/foundation/drive_map.h"
+#include "core/foundation/record_file.h"
+#include "core/lawdb/content_store.h"
 #include "gui/mainwindow/form1.h"
 #include "gui/mainwindow/mdi_form1.h"
 #include "gui/platform/qt_platform_services.h"
@@ -8,11 +10,37 @@
 #include <QCommandLineParser>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPainter>
+#include <QSplashScreen>
 #include <QTranslator>
 
 #include <cstdio>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// The product name on a plain card.
+QPixmap splashPicture()
+{
+    QPixmap picture(480, 240);
+    picture.fill(QColor(0, 84, 147));
+    QPainter p(&picture);
+    p.setPen(Qt::white);
+    QFont title = p.font();
+    title.setPointSize(36);
+    title.setBold(true);
+    p.setFont(title);
+    p.drawText(QRect(0, 40, 480, 100), Qt::AlignCenter, u"Veridane"_s);
+    QFont line = p.font();
+    line.setPointSize(13);
+    line.setBold(false);
+    p.setFont(line);
+    p.drawText(QRect(0, 140, 480, 40), Qt::AlignCenter, u"档案管理 · 法律法规 · 电邮号码"_s);
+    return picture;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -38,11 +66,22 @@ int main(int argc, char *argv[])
     for (const QString &w : std::as_const(warnings))
         std::fprintf(stderr, "%s\n", w.toUtf8().constData());
 
+    // The start-up screen: shown while the undated law texts are read.
+    QSplashScreen splash(splashPicture());
+    splash.show();
+    splash.showMessage(u"请稍侯......"_s, Qt::AlignBottom | Qt::AlignHCenter);
+    QApplication::processEvents();
+
     SystemClock clock;
+    const NoDateTexts noDateTexts = LoadClass789Contents(RecordFile(drives));
+
     QtPlatformServices platform;
-    auto *form1 = new Form1(drives, clock, platform.services());
+    auto *form1 = new Form1(drives, clock, platform.services(), noDateTexts);
+    form1->load();
     MDIForm1 frame(form1);
     platform.setDialogParent(&frame);
+    splash.close();
     frame.show();
+    form1->activate();
     return app.exec();
 }

@@ -245,7 +245,7 @@ QString fullTextRow(QByteArrayView doc)
 
 QString fullTextCutMessage()
 {
-    return u"找到的正文超过 180000 篇, 只列出了前 180000 篇。请增加关键词或缩小年份范围。"_s;
+    return u"结果过多，仅列出前180000条。"_s;
 }
 
 int fullTextBarValue(int p, int previous)

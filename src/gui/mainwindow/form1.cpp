@@ -1,16 +1,491 @@
 #include "gui/mainwindow/form1.h"
 
+#include "core/foundation/clock.h"
+#include "core/foundation/install_paths.h"
+#include "gui/clients/client_module.h"
+#include "gui/directory/directory_module.h"
+#include "gui/lawdb/law_module.h"
+#include "gui/mainwindow/layouts.h"
+#include "gui/mainwindow/module_switch.h"
+#include "gui/mainwindow/record_list.h"
 #include "gui/mainwindow/twips.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFocusEvent>
+#include <QFrame>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTextEdit>
+#include <QTreeWidget>
 
 using namespace Qt::StringLiterals;
 
-Form1::Form1(const DriveMap &drives, const Clock &clock, PlatformServices services, QWidget *parent)
+namespace {
+
+// Design size of the main window, in twips.
+constexpr int DesignWidth = 14800;
+constexpr int DesignHeight = 9400;
+
+template <typename W> W *make(QWidget *parent, const QString &name)
+{
+    auto *w = new W(parent);
+    w->setObjectName(name);
+    return w;
+}
+
+QLabel *caption(QWidget *parent, const QString &name, const QString &text)
+{
+    auto *l = make<QLabel>(parent, name);
+    l->setText(text);
+    return l;
+}
+
+} // namespace
+
+Form1::Form1(const DriveMap &drives, const Clock &clock, PlatformServices services,
+             const NoDateTexts &noDateTexts, QWidget *parent)
     : QWidget(parent)
     , m_drives(drives)
+    , m_files(drives)
     , m_clock(clock)
     , m_services(std::move(services))
+    , m_noDateTexts(noDateTexts)
 {
     setObjectName(u"Form1"_s);
     setWindowTitle(u"Veridane"_s);
-    setMinimumSize(Twips::size(9000, 6000));
+    createElements();
+    placeElements();
+    m_recordList = std::make_unique<RecordList>(*this);
+    m_layouts = std::make_unique<Layouts>(*this);
+    m_law = std::make_unique<LawModule>(*this);
+    m_clients = std::make_unique<ClientModule>(*this);
+    m_directory = std::make_unique<DirectoryModule>(*this);
+    m_moduleSwitch = std::make_unique<ModuleSwitch>(*this);
+    wireEvents();
+    create();
+}
+
+Form1::~Form1() = default;
+
+void Form1::createElements()
+{
+    // Top band.
+    Image13 = new PictureButton(u"Image13"_s, this);
+    Image5 = new PictureButton(u"Image5"_s, this);
+    Label20 = caption(this, u"Label20"_s, {});
+    for (int i = 0; i < 10; ++i)
+        categoryButtons[i] = new ClickLabel(u"Label"_s + QString::number(i + 4), this);
+    Combo1 = make<QComboBox>(this, u"Combo1"_s);
+    Combo1->setEditable(true);
+    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    DTPicker1 = make<QDateEdit>(this, u"DTPicker1"_s);
+    DTPicker1->setCalendarPopup(true);
+    DTPicker1->setDisplayFormat(u"yyyy-M-d"_s);
+    label14 = new StateLabel(u"label14"_s, this);
+    label14->setText(u"label14"_s);
+    const struct {
+        PictureButton **button;
+        const char16_t *name;
+        QLabel **label;
+        const char16_t *labelName;
+        const char16_t *text;
+    } pictures[] = {
+        {&Image2, u"Image2", &Label2, u"Label2", u"向后"},
+        {&Image3, u"Image3", &Label1, u"Label1", u"向前"},
+        {&Image7, u"Image7", &Label21, u"Label21", u"打印"},
+        {&Image9, u"Image9", &Label25, u"Label25", u"备份"},
+        {&Image10, u"Image10", &Label27, u"Label27", u"恢复"},
+        {&Image4, u"Image4", &Label15, u"Label15", u"Email"},
+        {&Image1, u"Image1", &Label3, u"Label3", u"退出"},
+    };
+    for (const auto &p : pictures) {
+        *p.button = new PictureButton(QString::fromUtf16(p.name), this);
+        *p.label = caption(this, QString::fromUtf16(p.labelName), QString::fromUtf16(p.text));
+        (*p.label)->setAlignment(Qt::AlignCenter);
+    }
+
+    // Keyword row.
+    Label16 = caption(this, u"Label16"_s, u"任意关键词>>>"_s);
+    Label18 = caption(this, u"Label18"_s, u"多个词用空格分开"_s);
+    Label17 = caption(this, u"Label17"_s, u"内容关键词>>>"_s);
+    Label19 = caption(this, u"Label19"_s, u"输入要找的(字)词"_s);
+    Text1 = make<QLineEdit>(this, u"Text1"_s);
+    Text2 = make<QLineEdit>(this, u"Text2"_s);
+    Check1 = make<QCheckBox>(this, u"Check1"_s);
+    Check1->setText(u"正文检索"_s);
+
+    // Page row.
+    Image14 = new PictureButton(u"Image14"_s, this);
+    Label22 = caption(this, u"Label22"_s, u"全部记录:"_s);
+    TotalRecords = new StateLabel(u"TotalRecords"_s, this);
+    Label24 = caption(this, u"Label24"_s, u"相关记录:"_s);
+    RelevantRecords = new StateLabel(u"RelevantRecords"_s, this);
+    Label32 = caption(this, u"Label32"_s, u"共         页"_s);
+    Label35 = new StateLabel(u"Label35"_s, this);
+    Label34 = new ClickLabel(u"Label34"_s, this);
+    Label34->setText(u"<<<"_s);
+    Label26 = caption(this, u"Label26"_s, u"第           页"_s);
+    Progress = new StateLabel(u"Progress"_s, this);
+    txtProgress = make<QLineEdit>(this, u"txtProgress"_s);
+    txtProgress->setAlignment(Qt::AlignCenter);
+    Label33 = new ClickLabel(u"Label33"_s, this);
+    Label33->setText(u">>>"_s);
+    const struct {
+        PictureButton **button;
+        const char16_t *name;
+    } tools[] = {{&Image12, u"Image12"}, {&Image11, u"Image11"}, {&Image19, u"Image19"},
+                 {&Image16, u"Image16"}, {&Image15, u"Image15"}, {&Image21, u"Image21"}};
+    for (const auto &t : tools)
+        *t.button = new PictureButton(QString::fromUtf16(t.name), this);
+    Label36 = caption(this, u"Label36"_s, {});
+    Label37 = caption(this, u"Label37"_s, {});
+    Label31 = caption(this, u"Label31"_s, {});
+
+    // List and text pane.
+    List1 = make<QTreeWidget>(this, u"List1"_s);
+    List1->setRootIsDecorated(false);
+    List1->setUniformRowHeights(true);
+    List1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    List1->setSelectionMode(QAbstractItemView::SingleSelection);
+    List1->setAllColumnsShowFocus(true);
+    List1->header()->setStretchLastSection(false);
+    List1->header()->setSortIndicatorShown(false);
+    List1->header()->setSectionsClickable(false);
+    RichTextBox1 = make<QTextEdit>(this, u"RichTextBox1"_s);
+    RichTextBox1->setAcceptRichText(false);
+    Picture1 = make<QFrame>(this, u"Picture1"_s);
+    Picture1->setFrameShape(QFrame::Box);
+    Image6 = new PictureButton(u"Image6"_s, Picture1);
+    Text4 = make<QLineEdit>(this, u"Text4"_s);
+    Text5 = make<QLineEdit>(this, u"Text5"_s);
+    Text10 = make<QLineEdit>(this, u"Text10"_s);
+    Text3 = make<QLineEdit>(this, u"Text3"_s);
+    Text3->setReadOnly(true);
+    Text6 = make<QLineEdit>(this, u"Text6"_s);
+    Text7 = make<QLineEdit>(this, u"Text7"_s);
+    Text8 = make<QLineEdit>(this, u"Text8"_s);
+    Text9 = make<QLineEdit>(this, u"Text9"_s);
+    Text11 = make<QLineEdit>(this, u"Text11"_s);
+    for (QLineEdit *tip : {Text6, Text7, Text8, Text9, Text10, Text11})
+        tip->hide();
+    Frame2 = make<QFrame>(this, u"Frame2"_s);
+    Frame2->setFrameShape(QFrame::Box);
+    Label23 = caption(Frame2, u"Label23"_s, u"附件(0)>>"_s);
+    File1 = make<QListWidget>(Frame2, u"File1"_s);
+    Frame2->hide();
+    Picture3 = make<QFrame>(this, u"Picture3"_s);
+    Picture3->setFrameShape(QFrame::Panel);
+    Picture3->setFrameShadow(QFrame::Raised);
+    Picture3->setAutoFillBackground(true);
+    Label30 = new StateLabel(u"Label30"_s, Picture3);
+    Label30->setAutoFillBackground(true);
+    Picture3->hide();
+    ListErr = make<QListWidget>(this, u"ListErr"_s);
+    ListErr->hide();
+    Drive1 = make<QComboBox>(this, u"Drive1"_s);
+    Check2 = make<QCheckBox>(this, u"Check2"_s);
+    Check2->setText(u"声音"_s);
+    lbPageNo = new StateLabel(u"lbPageNo"_s, this);
+    lbPageNo->setText(u"lbPageNo"_s);
+    lbPageNo->hide();
+    Label40 = new StateLabel(u"Label40"_s, this);
+    Label40->hide();
+
+    // Under the list.
+    Image20 = new PictureButton(u"Image20"_s, this);
+    Label28 = caption(this, u"Label28"_s, u"Veridane 律师事务所档案与法规"_s);
+    Label39 = caption(this, u"Label39"_s, {});
+    lbVer = caption(this, u"lbVer"_s, u"版本说明"_s);
+}
+
+void Form1::placeElements()
+{
+    const auto setGeometry = [](QWidget *w, int l, int t, int wd, int h) {
+        Twips::setGeometry(w, l, t, wd, h);
+    };
+    const int W = DesignWidth;
+    const int H = DesignHeight;
+    setGeometry(this, 0, 0, W, H);
+
+    setGeometry(Image13, 0, 0, W, 820);
+    Image13->lower();
+    setGeometry(Image5, 150, 60, 480, 480);
+    setGeometry(Label20, 60, 540, 1560, 270);
+    Label20->setAlignment(Qt::AlignCenter);
+    for (int i = 0; i < 10; ++i) {
+        setGeometry(categoryButtons[i], 1700 + (i % 5) * 1050, i < 5 ? 120 : 450, 1000, 270);
+        categoryButtons[i]->setAlignment(Qt::AlignCenter);
+    }
+    setGeometry(Combo1, 7100, 120, 1560, 300);
+    setGeometry(DTPicker1, 7100, 120, 1560, 300);
+    setGeometry(label14, 7100, 450, 1560, 270);
+    const PictureButton *const buttons[] = {Image2,  Image3, Image7, Image9,
+                                            Image10, Image4, Image1};
+    QLabel *const labels[] = {Label2, Label1, Label21, Label25, Label27, Label15, Label3};
+    for (int i = 0; i < 7; ++i) {
+        setGeometry(const_cast<PictureButton *>(buttons[i]), 9000 + i * 620, 60, 405, 405);
+        setGeometry(labels[i], 9000 + i * 620 - 100, 480, 605, 240);
+    }
+    setGeometry(Check2, W - 1300, 560, 1200, 240);
+
+    // Keyword row.
+    setGeometry(Label16, 60, 880, 1400, 270);
+    setGeometry(Label18, 60, 1150, 1400, 240);
+    setGeometry(Text1, 1500, 880, 9800 - 1400 - 60, 300);
+    setGeometry(Check1, 1500 + 9800 - 1400 - 60 - 1200, 1180, 1200, 240);
+    setGeometry(Label17, 9860, 880, 1400, 270);
+    setGeometry(Label19, 9860, 1150, 1400, 240);
+    setGeometry(Text2, 9860 + 1400, 880, 3300 - 1400, 300);
+
+    // Page row.
+    setGeometry(Image14, 0, 1420, W, 420);
+    Image14->lower();
+    Image13->lower();
+    const int y = 1510;
+    setGeometry(Label22, 60, y, 900, 240);
+    setGeometry(TotalRecords, 960, y, 900, 240);
+    setGeometry(Label24, 1900, y, 900, 240);
+    setGeometry(RelevantRecords, 2800, y, 900, 240);
+    setGeometry(Label32, 3750, y, 1050, 240);
+    setGeometry(Label35, 3990, y, 560, 240);
+    Label35->setAlignment(Qt::AlignCenter);
+    setGeometry(Label34, 4850, y, 450, 240);
+    setGeometry(Label26, 5350, y, 1200, 240);
+    setGeometry(Progress, 5570, y, 700, 240);
+    setGeometry(txtProgress, 5570, y - 30, 700, 300);
+    txtProgress->raise();
+    setGeometry(Label33, 6600, y, 450, 240);
+    PictureButton *const tools[] = {Image12, Image11, Image19, Image16, Image15, Image21};
+    for (int i = 0; i < 6; ++i)
+        setGeometry(tools[i], 7200 + i * 520, 1427, 405, 405);
+    setGeometry(Label36, 10400, y, 2600, 240);
+    setGeometry(Label31, 13050, y, 800, 240);
+
+    // List and text pane: the browse layout sizes them.
+    setGeometry(List1, 60, 1860, 9800, H - 2150);
+    setGeometry(RichTextBox1, 9860, 1860, 3300, H - 2150);
+    setGeometry(Picture1, 9860 + 3300 - 1500 - 300, 1920, 1500, 1800);
+    setGeometry(Image6, 30, 30, 1440, 1740);
+    setGeometry(Text4, 9900, 1860 + H - 2150 - 240, 2950, 240);
+    setGeometry(Text5, 9900, 1860 + H - 2150 - 480, 2950, 240);
+    setGeometry(Text10, 9900, 1860 + H - 2150 - 880, 2950, 400);
+    setGeometry(Frame2, 9860 + 3300 - 2960, 2600, 2900, 3600);
+    setGeometry(Label23, 60, 60, 2780, 270);
+    setGeometry(File1, 60, 360, 2780, 3180);
+    setGeometry(Picture3, 2000, 4200, 8200, 500);
+    setGeometry(Label30, 100, 100, 8000, 300);
+
+    // Under the list.
+    setGeometry(Image20, 60, 1860 + H - 2150, 300, 240);
+    setGeometry(Label28, 420, 1860 + H - 2150 + 55, 4000, 240);
+    setGeometry(Label39, 4500, 1860 + H - 2150 + 35, 3000, 240);
+    setGeometry(lbVer, 7600, 1860 + H - 2150 + 55, 1200, 240);
+    setGeometry(Text3, 9860, 1860 + H - 2150 + 10, 3300, 270);
+    setGeometry(Label37, 1700 + 5 * 1050 + 1700, 780, 1, 1);
+    Label37->hide();
+}
+
+void Form1::wireEvents()
+{
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{Text1, Text2, List1, RichTextBox1, txtProgress})
+        w->installEventFilter(this);
+    RichTextBox1->viewport()->installEventFilter(this);
+    List1->viewport()->installEventFilter(this);
+
+    connect(lbPageNo, &StateLabel::captionChanged, this,
+            [this] { m_moduleSwitch->moduleChanged(); });
+    connect(RelevantRecords, &StateLabel::captionChanged, this,
+            [this] { m_recordList->pageCountUpdate(); });
+    connect(Progress, &StateLabel::captionChanged, this, [this] { m_recordList->pageChange(); });
+    connect(label14, &StateLabel::captionChanged, this, [this] {
+        if (module() == 2)
+            m_law->label14Change();
+    });
+    connect(label14, &ClickLabel::clicked, this, [this] {
+        if (module() == 2)
+            m_law->label14Click();
+    });
+    for (int n = 1; n <= 10; ++n)
+        connect(categoryButton(n), &ClickLabel::clicked, this,
+                [this, n] { m_moduleSwitch->categoryClick(n); });
+    connect(Image2, &ClickLabel::clicked, this, [this] { m_moduleSwitch->previousModule(); });
+    connect(Image3, &ClickLabel::clicked, this, [this] { m_moduleSwitch->nextModule(); });
+    connect(Label33, &ClickLabel::clicked, this, [this] { m_recordList->nextPage(); });
+    connect(Label34, &ClickLabel::clicked, this, [this] { m_recordList->previousPage(); });
+    connect(Combo1, &QComboBox::activated, this, [this] {
+        if (module() == 2)
+            m_law->Combo1Click();
+    });
+    connect(Check1, &QCheckBox::toggled, this, [this] { m_law->Check1Click(); });
+    connect(Text1, &QLineEdit::textChanged, this, [this] { m_law->Text1Changed(); });
+    connect(List1, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem *item) { m_layouts->rowClick(item); });
+    connect(Image14, &ClickLabel::clicked, this, [this] { m_layouts->stripClick(); });
+    connect(Image1, &ClickLabel::clicked, this, [this] { window()->close(); });
+}
+
+// Creation of the main window.
+void Form1::create()
+{
+    law().Combo1Set();
+    m_moduleSwitch->ResetObjPics();
+    m_recordList->setColumns({{u" "_s, 3 * Twips::width(List1)}}, -1, Qt::DescendingOrder,
+                             std::nullopt);
+    Label30->setCaption(u"请稍侯......"_s);
+    Drive1->hide();
+    // The sound switch.
+    const QString soundSwitch = InstallPaths::installDir() + u"sounds\\soundeffects.txt"_s;
+    int sounds = 1;
+    if (m_files.exists(soundSwitch)) {
+        if (auto reader = m_files.openForReading(soundSwitch)) {
+            RecordValue v;
+            if (reader->read(v))
+                sounds = int(v.toText().trimmed().toInt());
+        }
+    }
+    Check2->setChecked(sounds != 0);
+    Text5->clear();
+    Text5->hide();
+    Text6->hide();
+    Text7->hide();
+    Label40->setCaption(u"3"_s);
+}
+
+void Form1::load()
+{
+    Clearance();
+    law().loadIndex();
+    state.InstallDir = InstallPaths::installDir();
+    state.CalendarFile = InstallPaths::calendarFile();
+}
+
+void Form1::activate()
+{
+    lbPageNo->setCaption(u"1"_s);
+    Progress->setCaption(u"1"_s);
+    Label30->setCaption(u"请稍侯......"_s);
+    const bool canFocus = isVisible() && List1->isEnabled() && Text1->isEnabled();
+    if (canFocus) {
+        List1->setFocus();
+        Text1->setFocus();
+    }
+    try {
+        Twips::setLeft(Frame2, Twips::left(RichTextBox1) + Twips::width(RichTextBox1) - 2960);
+    } catch (const Twips::SizeError &) {
+    }
+    m_services.beeper.beep();
+    // The calendar line follows with the calendar.
+    if (canFocus)
+        Text1->setFocus();
+    law().LoadErrNoList();
+    Twips::setTop(lbVer, Twips::top(Label28));
+    QFont font = RichTextBox1->font();
+    font.setFamilies({u"宋体"_s, u"Noto Serif CJK SC"_s, u"Noto Sans CJK SC"_s});
+    RichTextBox1->setFont(font);
+}
+
+void Form1::Clearance()
+{
+    Text1->clear();
+    Label30->setCaption(u"请稍侯......"_s);
+    Text1->clear();
+    Text2->clear();
+    Text3->clear();
+    clearPane();
+    TotalRecords->setCaption(u"0"_s);
+    RelevantRecords->setCaption(u"0"_s);
+    Label36->clear();
+    Label37->clear();
+    Label30->setCaption(QString());
+    Label31->clear();
+}
+
+void Form1::ReSet()
+{
+    Text2->show();
+    Label17->show();
+    Label19->show();
+    RichTextBox1->show();
+    Text9->hide();
+    Text8->hide();
+    m_moduleSwitch->ResetObjPics();
+    Text11->hide();
+    m_clients->ensureRemindFile();
+    m_clients->readRemindFile();
+    m_layouts->List1SetFocus();
+}
+
+QString Form1::paneText() const
+{
+    QString text = RichTextBox1->toPlainText();
+    text.replace(u'\n', u"\r\n"_s);
+    return text;
+}
+
+void Form1::setPaneText(const QString &text)
+{
+    QString plain = text;
+    plain.replace(u"\r\n"_s, u"\n"_s);
+    RichTextBox1->setPlainText(plain);
+}
+
+void Form1::clearPane()
+{
+    RichTextBox1->clear();
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        if (watched == Text1)
+            m_law->Text1GotFocus();
+        else if (watched == Text2)
+            m_law->Text2GotFocus();
+        else if (watched == List1)
+            m_recordList->listGotFocus();
+        break;
+    case QEvent::FocusOut:
+        if (watched == Text1)
+            Label16->setStyleSheet(u"color: #808080"_s);
+        else if (watched == Text2)
+            Label17->setStyleSheet(u"color: #808080"_s);
+        else if (watched == List1)
+            m_recordList->listLostFocus();
+        else if (watched == txtProgress)
+            m_recordList->pageEntry();
+        break;
+    case QEvent::KeyPress: {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (watched == Text1)
+            return m_law->Text1KeyPress(key);
+        if (watched == Text2)
+            return m_law->Text2KeyPress(key);
+        if (watched == txtProgress &&
+            (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+            m_recordList->pageEntry();
+            return true;
+        }
+        if (watched == List1 && !key->text().isEmpty() && key->key() != Qt::Key_Up &&
+            key->key() != Qt::Key_Down) {
+            Text1->setFocus();
+            return true;
+        }
+        break;
+    }
+    case QEvent::MouseButtonPress:
+        if (watched == List1->viewport())
+            m_recordList->listClicked();
+        else if (watched == RichTextBox1->viewport())
+            m_layouts->Richtextbox1SetFocus();
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
 }

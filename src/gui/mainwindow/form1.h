@@ -1,28 +1,160 @@
 #pragma once
 
 #include "core/foundation/drive_map.h"
+#include "core/foundation/record_file.h"
+#include "core/lawdb/keywords.h"
+#include "gui/feedback/sounds.h"
+#include "gui/mainwindow/elements.h"
+#include "gui/mainwindow/main_window_state.h"
 #include "gui/platform/platform_services.h"
 
 #include <QWidget>
 
+#include <array>
+#include <memory>
+
 class Clock;
+class NoDateTexts;
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QFrame;
+class QLineEdit;
+class QListWidget;
+class QTextEdit;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+class ClientModule;
+class DirectoryModule;
+class Layouts;
+class LawModule;
+class ModuleSwitch;
+class RecordList;
 
 // The main window: owns the elements, the shared main-window state and the
-// routing of events to the module classes.
+// routing of events to the module classes. Its behaviour lives in the
+// classes it creates: ModuleSwitch (modules and category buttons),
+// RecordList (list, paging, counters), Layouts (text pane layouts, row
+// click) and the module classes.
 class Form1 : public QWidget
 {
     Q_OBJECT
 
 public:
+    // The undated law texts are loaded before the window is made (the
+    // start-up screen does it) and outlive it.
     Form1(const DriveMap &drives, const Clock &clock, PlatformServices services,
-          QWidget *parent = nullptr);
+          const NoDateTexts &noDateTexts, QWidget *parent = nullptr);
+    ~Form1() override;
 
     const DriveMap &drives() const { return m_drives; }
+    const RecordFile &files() const { return m_files; }
     const Clock &clock() const { return m_clock; }
     const PlatformServices &services() const { return m_services; }
+    const NoDateTexts &noDateTexts() const { return m_noDateTexts; }
+
+    // Loading of the main window (after creation, before it is shown).
+    void load();
+    // Activation: the first showing and every return to the main window.
+    void activate();
+
+    void Clearance();
+    void ReSet();
+
+    // The module number ("1", "2" or "3"), as lbPageNo holds it.
+    int module() const { return lbPageNo->number(); }
+
+    // The text pane's text with CR LF line breaks, and setting it.
+    QString paneText() const;
+    void setPaneText(const QString &text);
+    void clearPane();
+
+    ModuleSwitch &moduleSwitch() { return *m_moduleSwitch; }
+    RecordList &recordList() { return *m_recordList; }
+    Layouts &layouts() { return *m_layouts; }
+    LawModule &law() { return *m_law; }
+    ClientModule &clients() { return *m_clients; }
+    DirectoryModule &directory() { return *m_directory; }
+
+    MainWindowState state;
+    // The keyword slots of Text1, shared by the searches of every module.
+    KeyWords keyWords;
+    Sounds sounds;
+
+    // ---- elements, by their names ----
+    // state holders
+    StateLabel *lbPageNo;
+    StateLabel *Progress;
+    StateLabel *Label35;
+    StateLabel *TotalRecords;
+    StateLabel *RelevantRecords;
+    StateLabel *Label30;
+    StateLabel *Label40;
+    StateLabel *label14;
+    // top band
+    PictureButton *Image13;                       // background picture
+    PictureButton *Image5;                        // module icon
+    QLabel *Label20;                              // module title
+    std::array<ClickLabel *, 10> categoryButtons; // Label4 .. Label13
+    QComboBox *Combo1;
+    QDateEdit *DTPicker1;
+    PictureButton *Image2, *Image3, *Image7, *Image9, *Image10, *Image4, *Image1;
+    QLabel *Label2, *Label1, *Label21, *Label25, *Label27, *Label15, *Label3;
+    // keyword row
+    QLabel *Label16, *Label18, *Label17, *Label19;
+    QLineEdit *Text1;
+    QLineEdit *Text2;
+    QCheckBox *Check1;
+    // page row
+    PictureButton *Image14; // strip
+    QLabel *Label22, *Label24, *Label26, *Label32;
+    ClickLabel *Label33, *Label34;
+    QLineEdit *txtProgress;
+    PictureButton *Image12, *Image11, *Image19, *Image16, *Image15, *Image21;
+    QLabel *Label36;
+    QLabel *Label37;
+    QLabel *Label31;
+    // list and text pane
+    QTreeWidget *List1;
+    QTextEdit *RichTextBox1;
+    QFrame *Picture1; // photo frame
+    PictureButton *Image6;
+    QLineEdit *Text4, *Text5, *Text10;
+    QLineEdit *Text3;
+    QLineEdit *Text6, *Text7, *Text8, *Text9, *Text11;
+    QFrame *Frame2; // attachment panel
+    QListWidget *File1;
+    QLabel *Label23;
+    QFrame *Picture3; // busy panel, with Label30 inside
+    QListWidget *ListErr;
+    QComboBox *Drive1;
+    QCheckBox *Check2;
+    // under the list
+    PictureButton *Image20;
+    QLabel *Label28, *Label39, *lbVer;
+
+    ClickLabel *categoryButton(int number) const { return categoryButtons[number - 1]; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void createElements();
+    void placeElements();
+    void wireEvents();
+    void create();
+
     const DriveMap &m_drives;
+    RecordFile m_files;
     const Clock &m_clock;
     PlatformServices m_services;
+    const NoDateTexts &m_noDateTexts;
+
+    std::unique_ptr<ModuleSwitch> m_moduleSwitch;
+    std::unique_ptr<RecordList> m_recordList;
+    std::unique_ptr<Layouts> m_layouts;
+    std::unique_ptr<LawModule> m_law;
+    std::unique_ptr<ClientModule> m_clients;
+    std::unique_ptr<DirectoryModule> m_directory;
 };

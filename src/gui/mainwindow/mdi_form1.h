@@ -4,7 +4,8 @@
 
 class Form1;
 
-// The frame window hosting the main window.
+// The frame window hosting the main window. It lays the main window out
+// when resized, and offers the maintainer's tools in its menu.
 class MDIForm1 : public QMainWindow
 {
     Q_OBJECT
@@ -14,6 +15,11 @@ public:
 
     Form1 *form1() const { return m_form1; }
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     Form1 *m_form1;
+    QWidget *m_client;
 };

@@ -29,3 +29,28 @@ inline QSize size(int width, int height)
 }
 
 } // namespace Twips
+
+class QWidget;
+
+// The twips geometry of a window element. The exact twips are kept with the
+// element, so that a size read back is the size that was set; the element's
+// pixel geometry follows them.
+namespace Twips {
+
+// A size that cannot be applied (a negative width or height): the window
+// is too small for the layout step that asked for it.
+struct SizeError {};
+
+int left(const QWidget *w);
+int top(const QWidget *w);
+int width(const QWidget *w);
+int height(const QWidget *w);
+// Each setter throws SizeError for a negative width or height, leaving the
+// element as it was.
+void setLeft(QWidget *w, int left);
+void setTop(QWidget *w, int top);
+void setWidth(QWidget *w, int width);
+void setHeight(QWidget *w, int height);
+void setGeometry(QWidget *w, int left, int top, int width, int height);
+
+} // namespace Twips

@@ -1,3 +1,4 @@
+#include "core/lawdb/content_store.h"
 #include "gui/mainwindow/form1.h"
 #include "gui/mainwindow/mdi_form1.h"
 #include "gui/mainwindow/twips.h"
@@ -14,7 +15,8 @@ TEST(MainWindow, FrameHostsTheMainWindow)
     InstallTree tree;
     FakeClock clock(QDate(2026, 12, 10));
     FakePlatformServices fakes;
-    auto *form1 = new Form1(tree.drives(), clock, fakes.services());
+    const NoDateTexts undated;
+    auto *form1 = new Form1(tree.drives(), clock, fakes.services(), undated);
     MDIForm1 frame(form1);
     frame.show();
 

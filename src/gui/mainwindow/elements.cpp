@@ -1,0 +1,93 @@
+#include "gui/mainwindow/elements.h"
+
+#include "core/foundation/install_paths.h"
+#include "core/foundation/record_file.h"
+
+#include <QMouseEvent>
+#include <QPixmap>
+
+ClickLabel::ClickLabel(const QString &objectName, QWidget *parent)
+    : QLabel(parent)
+{
+    setObjectName(objectName);
+}
+
+void ClickLabel::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        Q_EMIT pressed();
+    QLabel::mousePressEvent(event);
+}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        Q_EMIT released();
+        if (rect().contains(event->position().toPoint()))
+            Q_EMIT clicked();
+    }
+    QLabel::mouseReleaseEvent(event);
+}
+
+void ClickLabel::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        Q_EMIT doubleClicked();
+    QLabel::mouseDoubleClickEvent(event);
+}
+
+void ClickLabel::enterEvent(QEnterEvent *event)
+{
+    Q_EMIT hovered();
+    QLabel::enterEvent(event);
+}
+
+StateLabel::StateLabel(const QString &objectName, QWidget *parent)
+    : ClickLabel(objectName, parent)
+{}
+
+void StateLabel::setCaption(const QString &caption)
+{
+    if (caption == text())
+        return;
+    setText(caption);
+    Q_EMIT captionChanged();
+}
+
+int StateLabel::number() const
+{
+    return captionNumber(text());
+}
+
+int captionNumber(QStringView caption)
+{
+    const QStringView t = caption.trimmed();
+    qsizetype i = 0;
+    bool negative = false;
+    if (i < t.size() && (t[i] == u'-' || t[i] == u'+')) {
+        negative = t[i] == u'-';
+        ++i;
+    }
+    qint64 n = 0;
+    while (i < t.size() && t[i] >= u'0' && t[i] <= u'9' && n < 1000000000) {
+        n = n * 10 + (t[i].unicode() - u'0');
+        ++i;
+    }
+    return int(negative ? -n : n);
+}
+
+PictureButton::PictureButton(const QString &objectName, QWidget *parent)
+    : ClickLabel(objectName, parent)
+{
+    setScaledContents(true);
+}
+
+void PictureButton::showPicture(const RecordFile &files, const QString &relative)
+{
+    m_picture = relative;
+    const QPixmap picture(files.hostPath(InstallPaths::installDir() + relative));
+    if (picture.isNull())
+        clear();
+    else
+        setPixmap(picture);
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+class Form1;
+class QTreeWidgetItem;
+
+// The browse and reading layouts of the list and the text pane, the frame's
+// resize and click, the row click and the copy button's state.
+class Layouts
+{
+public:
+    explicit Layouts(Form1 &form);
+
+    void List1SetFocus();
+    void Richtextbox1SetFocus();
+    // The frame window's size in twips.
+    void frameResize(int frameWidth, int frameHeight);
+    void frameClick();
+    void rowClick(QTreeWidgetItem *item);
+    void CopyAct(int flag);
+    // A click on the strip Image14: CopyBuffer to the clipboard.
+    void stripClick();
+
+private:
+    Form1 &f;
+};

@@ -1,0 +1,193 @@
+#include "window_fixture.h"
+
+#include <QHeaderView>
+
+namespace {
+
+QStringList headers(const QTreeWidget *list)
+{
+    QStringList h;
+    for (int i = 0; i < list->columnCount(); ++i)
+        h.append(list->headerItem()->text(i));
+    return h;
+}
+
+QStringList captions(const Form1 *form)
+{
+    QStringList c;
+    for (int n = 1; n <= 10; ++n)
+        c.append(form->categoryButton(n)->text());
+    return c;
+}
+
+} // namespace
+
+TEST_F(WindowTest, TheRingGoesRoundBothWays)
+{
+    writeErrNoList();
+    start();
+    const struct {
+        bool next;
+        int module;
+    } steps[] = {{true, 2}, {true, 3}, {true, 1}, {false, 3}, {false, 2}, {false, 1}};
+    for (const auto &s : steps) {
+        click(s.next ? form->Image3 : form->Image2);
+        EXPECT_EQ(form->module(), s.module) << (s.next ? "next" : "previous");
+        EXPECT_TRUE(highlighted(10)) << s.module;
+        EXPECT_EQ(form->state.Category, 10);
+        EXPECT_EQ(form->state.RowShown, 0);
+        EXPECT_EQ(form->Progress->caption(), u"1"_s);
+    }
+}
+
+TEST_F(WindowTest, EachModuleSetsItsTitleCaptionsColumnsAndTools)
+{
+    writeErrNoList();
+    writeLawIndex({{u"甲规定"_s, u"2003-04-01"_s, u"2国务院"_s, u"有效"_s}});
+    start();
+    const struct {
+        int module;
+        QString title;
+        QString keywordCaption;
+        QString moduleDir;
+        QStringList headers;
+        bool headersShown;
+        QString firstCaption;
+        bool combo, picker, check1, pane, text2, photo, favourites, wordEdit, delete_;
+        QString icon;
+    } cases[] = {
+        {1,
+         u"《档案管理》"_s,
+         u"任意关键词>>>"_s,
+         u"c:\\program files\\quorix\\clients\\"_s,
+         {u"名称 (同右边框内第一行)"_s, u"类别"_s, u"上一次编辑时间"_s},
+         true,
+         u"1.企业"_s,
+         false,
+         true,
+         false,
+         true,
+         true,
+         true,
+         false,
+         true,
+         true,
+         u"objpics\\clients.ico"_s},
+        {2,
+         u"《法律法规》"_s,
+         u"标题关键词>>>"_s,
+         u"c:\\program files\\quorix\\lawbase\\"_s,
+         {u"Index2"_s},
+         false,
+         u"1.全国人大"_s,
+         true,
+         false,
+         true,
+         true,
+         true,
+         false,
+         true,
+         true,
+         false,
+         u"objpics\\law.ico"_s},
+        {3,
+         u"《电邮号码》"_s,
+         u"任意关键词>>>"_s,
+         u"c:\\program files\\quorix\\YellowPage\\"_s,
+         {u"名称"_s, u"代码/地址"_s, u"类别或隶属关系"_s},
+         true,
+         u"1.电话区号"_s,
+         false,
+         false,
+         false,
+         false,
+         false,
+         false,
+         false,
+         false,
+         false,
+         u"objpics\\Telecom.ico"_s},
+    };
+    for (const auto &c : cases) {
+        goToModule(c.module);
+        SCOPED_TRACE(c.module);
+        EXPECT_EQ(element<QLabel>(u"Label20"_s)->text(), c.title);
+        EXPECT_EQ(form->Label16->text(), c.keywordCaption);
+        EXPECT_EQ(form->state.ModuleDir.toString(), c.moduleDir);
+        EXPECT_EQ(headers(form->List1), c.headers);
+        EXPECT_EQ(!form->List1->isHeaderHidden(), c.headersShown);
+        EXPECT_EQ(form->categoryButton(1)->text(), c.firstCaption);
+        EXPECT_EQ(form->categoryButton(10)->text(), u"10.全部"_s);
+        EXPECT_EQ(form->Combo1->isVisible(), c.combo);
+        EXPECT_EQ(form->DTPicker1->isVisible(), c.picker);
+        EXPECT_EQ(form->Check1->isVisible(), c.check1);
+        EXPECT_EQ(form->RichTextBox1->isVisible(), c.pane);
+        EXPECT_EQ(form->Text2->isVisible(), c.text2);
+        EXPECT_EQ(form->Picture1->isVisible(), c.photo);
+        EXPECT_EQ(form->Image11->isEnabled(), c.favourites);
+        EXPECT_EQ(form->Image15->isEnabled(), c.wordEdit);
+        EXPECT_EQ(form->Image12->isEnabled(), c.delete_);
+        EXPECT_EQ(form->Image5->pictureName(), c.icon);
+        EXPECT_EQ(form->RichTextBox1->isReadOnly(), c.module != 1);
+        EXPECT_EQ(form->Text4->isVisible(), c.module != 3);
+    }
+}
+
+TEST_F(WindowTest, CategoryCaptionsOfEveryModule)
+{
+    writeErrNoList();
+    start();
+    EXPECT_EQ(captions(form),
+              (QStringList{u"1.企业"_s, u"2.行政"_s, u"3.事业"_s, u"4.公益"_s, u"5.私人"_s,
+                           u"6.涉外"_s, u"7.刑事"_s, u"8.知识产权"_s, u"9.其他"_s, u"10.全部"_s}));
+    nextModule();
+    EXPECT_EQ(captions(form), (QStringList{u"1.全国人大"_s, u"2.中央国务院"_s, u"3.高法高检"_s,
+                                           u"4.部委协会"_s, u"5.省市地方"_s, u"6.涉外"_s,
+                                           u"7.范本"_s, u"8.案例"_s, u"9.其他"_s, u"10.全部"_s}));
+    nextModule();
+    EXPECT_EQ(captions(form),
+              (QStringList{u"1.电话区号"_s, u"2.求助电话"_s, u"3.邮政编码"_s, u"4.常用网站"_s,
+                           u"5.法律机构"_s, u"6.政府机构"_s, u"7.旅行服务"_s, u"8.备用"_s,
+                           u"9.其他"_s, u"10.全部"_s}));
+    // Every caption here is longer than 3 characters.
+    for (int n = 1; n <= 10; ++n)
+        EXPECT_TRUE(form->categoryButton(n)->isVisible()) << n;
+}
+
+TEST_F(WindowTest, ClickingACategoryHighlightsItAlone)
+{
+    writeErrNoList();
+    writeLawIndex({{u"甲规定"_s, u"2003-04-01"_s, u"2国务院"_s, u"有效"_s}});
+    start();
+    nextModule();
+    click(form->categoryButton(3));
+    EXPECT_TRUE(highlighted(3));
+    for (int n = 1; n <= 10; ++n) {
+        if (n != 3)
+            EXPECT_FALSE(highlighted(n)) << n;
+    }
+    EXPECT_EQ(form->state.Category, 3);
+    EXPECT_EQ(form->state.CurCategoryName, u"高法高检"_s);
+    click(form->categoryButton(10));
+    EXPECT_EQ(form->state.Category, 10);
+    EXPECT_EQ(form->state.CurCategoryName, u"其他"_s);
+    EXPECT_EQ(form->state.LawAllShown.toInt(), 1);
+}
+
+TEST_F(WindowTest, DirectoryOtherOnlyHighlights)
+{
+    writeErrNoList();
+    start();
+    goToModule(3);
+    const QStringList before = headers(form->List1);
+    const int clicks = form->sounds.played(Sounds::Click);
+    click(form->categoryButton(9));
+    EXPECT_TRUE(highlighted(9));
+    EXPECT_EQ(headers(form->List1), before);
+    EXPECT_EQ(form->sounds.played(Sounds::Click), clicks + 1);
+    click(form->categoryButton(4));
+    EXPECT_EQ(headers(form->List1),
+              (QStringList{u"网站名称(双击名称上网)"_s, u"网址(URL)"_s, u"类别"_s}));
+    EXPECT_TRUE(form->Combo1->isVisible());
+    EXPECT_EQ(Twips::left(form->Combo1), Twips::left(form->categoryButton(4)));
+}
