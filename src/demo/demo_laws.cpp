@@ -952,8 +952,11 @@ QList<Month> monthCounts(int dated, quint64 seed, QDate today)
     return months;
 }
 
-bool databasePresent(const RecordFile &files)
+} // namespace
+
+bool lawDatabasePresent(const DriveMap &drives)
 {
+    const RecordFile files(drives);
     if (files.exists(lawIndexPath()))
         return true;
     const QStringList names = files.listFiles(InstallPaths::contentDir());
@@ -961,21 +964,23 @@ bool databasePresent(const RecordFile &files)
                        [](const QString &n) { return isContentFileName(n); });
 }
 
-} // namespace
+QString demoLawOptionsProblem(const DemoLawOptions &options)
+{
+    if (options.laws < 1 || options.laws > DemoLawMaximum)
+        return u"文件数必须在 1 到 180000 之间"_s;
+    if (!options.today.isValid() || options.today.year() < 1949)
+        return u"日期无效: 需要 1949 年以后的今天"_s;
+    return {};
+}
 
 DemoLawResult writeDemoLaws(const DriveMap &drives, const DemoLawOptions &options)
 {
     DemoLawResult result;
-    if (options.laws < 1 || options.laws > DemoLawMaximum) {
-        result.failure = u"文件数必须在 1 到 180000 之间"_s;
+    result.failure = demoLawOptionsProblem(options);
+    if (!result.ok())
         return result;
-    }
-    if (!options.today.isValid() || options.today.year() < 1949) {
-        result.failure = u"日期无效: 需要 1949 年以后的今天"_s;
-        return result;
-    }
     const RecordFile files(drives);
-    if (!options.overwrite && databasePresent(files)) {
+    if (!options.overwrite && lawDatabasePresent(drives)) {
         result.failure = u"此处已有法律数据库 ("_s + files.hostPath(lawIndexPath()) +
                          u" 或正文文件); 没有改动"_s;
         return result;

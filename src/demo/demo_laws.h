@@ -46,6 +46,13 @@ struct DemoLawResult {
 
 inline constexpr int DemoLawMaximum = 180000;
 
+// The options' fault in words, empty when writeDemoLaws can use them.
+QString demoLawOptionsProblem(const DemoLawOptions &options);
+
+// A law database is on the system drive of `drives`: the law index or any
+// content file.
+bool lawDatabasePresent(const DriveMap &drives);
+
 // Writes the database on the system drive of `drives`: every content file
 // first, the index last, then (when overwriting) removes the content files
 // of the old database that the new one does not have. Refuses, writing
