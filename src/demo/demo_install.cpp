@@ -1,0 +1,81 @@
+#include "demo/demo_install.h"
+
+#include "core/foundation/record_file.h"
+#include "core/lawdb/law_index.h"
+#include "demo/demo_tree.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// One part of the install. It records what it did in the result and returns
+// false, with result.failure set, when the install cannot go on.
+using Step = bool (*)(const DriveMap &, const DemoInstallOptions &, DemoInstallResult &);
+
+bool folders(const DriveMap &drives, const DemoInstallOptions &, DemoInstallResult &result)
+{
+    if (FileResult r = writeDemoTree(drives); !r) {
+        result.failure = r.message();
+        return false;
+    }
+    return true;
+}
+
+bool pictures(const DriveMap &drives, const DemoInstallOptions &options, DemoInstallResult &result)
+{
+    result.pictures = writeDemoPictures(drives, options.overwrite);
+    result.failure = result.pictures.failure;
+    return result.ok();
+}
+
+DemoLawOptions lawOptions(const DemoInstallOptions &options)
+{
+    return {options.laws, options.seed, options.today, options.overwrite};
+}
+
+bool laws(const DriveMap &drives, const DemoInstallOptions &options, DemoInstallResult &result)
+{
+    if (options.laws == 0)
+        return true;
+    if (!options.overwrite && lawDatabasePresent(drives)) {
+        result.lawsKept = true;
+        return true;
+    }
+    result.laws = writeDemoLaws(drives, lawOptions(options));
+    result.failure = result.laws.failure;
+    return result.ok();
+}
+
+// In this order: the small parts first, so that a failure of the large law
+// database still leaves a tree the program can start on.
+constexpr Step Steps[] = {folders, pictures, laws};
+
+QString optionsProblem(const DemoInstallOptions &options)
+{
+    if (options.laws < 0 || options.laws > DemoLawMaximum)
+        return u"法律文件数必须在 0 到 180000 之间"_s;
+    if (options.laws > 0)
+        return demoLawOptionsProblem(lawOptions(options));
+    return {};
+}
+
+} // namespace
+
+DemoInstallResult writeDemoInstall(const DriveMap &drives, const DemoInstallOptions &options)
+{
+    DemoInstallResult result;
+    result.failure = optionsProblem(options);
+    if (!result.ok())
+        return result;
+    for (Step step : Steps) {
+        if (!step(drives, options, result))
+            break;
+    }
+    return result;
+}
+
+bool needsDemoInstall(const DriveMap &drives)
+{
+    const RecordFile files(drives);
+    return !files.exists(lawIndexPath()) && files.listFiles(demoPicturePath({})).isEmpty();
+}

@@ -1,0 +1,165 @@
+#include "core/foundation/install_paths.h"
+#include "core/lawdb/law_index.h"
+#include "demo/demo_install.h"
+#include "support/install_tree.h"
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QDate Today(2024, 6, 15);
+
+DemoInstallOptions options(int laws, bool overwrite = false)
+{
+    DemoInstallOptions o;
+    o.laws = laws;
+    o.today = Today;
+    o.overwrite = overwrite;
+    return o;
+}
+
+int pictureCount()
+{
+    return int(demoPictureNames().size());
+}
+
+} // namespace
+
+TEST(DemoInstall, AFreshTreeGetsFoldersPicturesAndLaws)
+{
+    InstallTree tree;
+    EXPECT_TRUE(needsDemoInstall(tree.drives()));
+
+    const DemoInstallResult r = writeDemoInstall(tree.drives(), options(40));
+    ASSERT_TRUE(r.ok()) << r.failure.toStdString();
+    EXPECT_EQ(r.pictures.written, pictureCount());
+    EXPECT_FALSE(r.lawsKept);
+    EXPECT_EQ(r.laws.documents, 40);
+
+    const RecordFile files = tree.files();
+    for (const QString &folder : {u"sounds\\"_s, u"help\\"_s, u"objpics\\"_s})
+        EXPECT_TRUE(files.directoryExists(InstallTree::install(folder))) << folder.toStdString();
+    for (const QString &name : demoPictureNames())
+        EXPECT_TRUE(files.exists(demoPicturePath(name))) << name.toStdString();
+    const LawTables laws = LoadIndex2(files);
+    ASSERT_EQ(laws.count(), 40);
+    EXPECT_LE(laws.record(1).date(), u"2024-06-15");
+    EXPECT_FALSE(needsDemoInstall(tree.drives()));
+}
+
+TEST(DemoInstall, RunningAgainChangesNothingUnlessOverwriting)
+{
+    InstallTree tree;
+    ASSERT_TRUE(writeDemoInstall(tree.drives(), options(40)).ok());
+    const auto first = tree.snapshot();
+
+    // Other options change nothing either: the files there are kept.
+    DemoInstallOptions other = options(60);
+    other.seed = 9;
+    const DemoInstallResult again = writeDemoInstall(tree.drives(), other);
+    ASSERT_TRUE(again.ok()) << again.failure.toStdString();
+    EXPECT_TRUE(again.lawsKept);
+    EXPECT_EQ(again.laws.documents, 0);
+    EXPECT_EQ(again.pictures.written, 0);
+    EXPECT_EQ(again.pictures.kept, pictureCount());
+    EXPECT_TRUE(tree.snapshot() == first);
+
+    tree.writeBytes(demoPicturePath(u"exit1.jpg"_s), "edited");
+    other.overwrite = true;
+    const DemoInstallResult rewrite = writeDemoInstall(tree.drives(), other);
+    ASSERT_TRUE(rewrite.ok()) << rewrite.failure.toStdString();
+    EXPECT_FALSE(rewrite.lawsKept);
+    EXPECT_EQ(rewrite.pictures.written, pictureCount());
+    EXPECT_EQ(tree.readBytes(demoPicturePath(u"exit1.jpg"_s)),
+              first.value(u"/program files/quorix/objpics/exit1.jpg"_s));
+    EXPECT_EQ(LoadIndex2(tree.files()).count(), 60);
+}
+
+TEST(DemoInstall, KeepsTheUsersLawDatabase)
+{
+    InstallTree tree;
+    tree.writeRecords(lawIndexPath(), {{u"民法典"_s, u"1全国人大"_s, u"2020-05-28"_s, 0}});
+    const QByteArray index = tree.readBytes(lawIndexPath());
+
+    const DemoInstallResult r = writeDemoInstall(tree.drives(), options(40));
+    ASSERT_TRUE(r.ok()) << r.failure.toStdString();
+    EXPECT_TRUE(r.lawsKept);
+    EXPECT_EQ(r.pictures.written, pictureCount());
+    EXPECT_EQ(tree.readBytes(lawIndexPath()), index);
+}
+
+TEST(DemoInstall, NoLawsLeavesTheDatabaseOut)
+{
+    InstallTree tree;
+    DemoInstallOptions o = options(0);
+    o.today = QDate(); // not needed without laws
+    const DemoInstallResult r = writeDemoInstall(tree.drives(), o);
+    ASSERT_TRUE(r.ok()) << r.failure.toStdString();
+    EXPECT_FALSE(r.lawsKept);
+    EXPECT_EQ(r.laws.documents, 0);
+    EXPECT_EQ(r.pictures.written, pictureCount());
+    EXPECT_FALSE(tree.files().exists(lawIndexPath()));
+}
+
+TEST(DemoInstall, UnusableOptionsWriteNothing)
+{
+    const struct {
+        int laws;
+        QDate today;
+    } cases[] = {
+        {-1, Today},
+        {DemoLawMaximum + 1, Today},
+        {40, QDate()},
+        {40, QDate(1900, 1, 1)},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.laws);
+        InstallTree tree;
+        const auto before = tree.snapshot();
+        DemoInstallOptions o = options(c.laws);
+        o.today = c.today;
+        const DemoInstallResult r = writeDemoInstall(tree.drives(), o);
+        EXPECT_FALSE(r.ok());
+        EXPECT_FALSE(r.failure.isEmpty());
+        EXPECT_TRUE(tree.snapshot() == before);
+        EXPECT_FALSE(tree.files().directoryExists(demoPicturePath({})));
+    }
+}
+
+TEST(DemoInstall, AFailureIsReportedAndStopsTheRun)
+{
+    InstallTree tree;
+    tree.writeBytes(InstallTree::install(u"objpics"_s), "in the way");
+    const DemoInstallResult r = writeDemoInstall(tree.drives(), options(40));
+    EXPECT_FALSE(r.ok());
+    EXPECT_TRUE(r.failure.contains(u"objpics"_s)) << r.failure.toStdString();
+    EXPECT_FALSE(tree.files().exists(lawIndexPath()));
+    EXPECT_EQ(tree.readBytes(InstallTree::install(u"objpics"_s)), "in the way");
+}
+
+TEST(DemoInstall, NeededOnlyWithoutLawIndexAndPictures)
+{
+    const struct {
+        bool index;
+        bool pictureFolder;
+        bool picture;
+        bool needed;
+    } cases[] = {
+        {false, false, false, true}, {false, true, false, true}, // an empty picture folder
+        {true, false, false, false}, {false, true, true, false}, {true, true, true, false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.index << c.pictureFolder << c.picture);
+        InstallTree tree;
+        if (c.index)
+            tree.writeRecords(lawIndexPath(), {});
+        if (c.pictureFolder) {
+            ASSERT_TRUE(tree.files().makeDirectory(demoPicturePath({})).ok());
+        }
+        if (c.picture)
+            tree.writeBytes(demoPicturePath(u"Law.ico"_s), "icon");
+        EXPECT_EQ(needsDemoInstall(tree.drives()), c.needed);
+    }
+}
