@@ -88,14 +88,90 @@ TEST(ToolUsage, HelpAndWrongCommandLines)
     }
 }
 
-TEST(ToolMakeDemo, WritesTheFolderTree)
+TEST(ToolMakeDemo, WritesTheInstallTree)
 {
     InstallTree tree;
     const QString root = tree.root() + u"/fresh"_s;
-    const ToolRun r = runTool({u"--root"_s, root, u"make-demo"_s});
+    const ToolRun r = runTool(
+        {u"--root"_s, root, u"--today"_s, u"2001-02-03"_s, u"make-demo"_s, u"--laws"_s, u"50"_s});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.err.isEmpty());
+    EXPECT_EQ(r.out.count(u'\n'), 1);
+    EXPECT_TRUE(r.out.contains(u"50 篇"_s)) << r.out.toStdString();
     for (const QString &folder :
          {u"/program files/quorix/clients"_s, u"/program files/quorix/lawbase"_s,
-          u"/program files/quorix/YellowPage"_s, u"/program files/common files/lab"_s})
+          u"/program files/quorix/YellowPage"_s, u"/program files/quorix/objpics"_s,
+          u"/program files/common files/lab"_s})
         EXPECT_TRUE(QFileInfo(root + folder).isDir()) << folder.toStdString();
+    for (const QString &picture : {u"exit1.jpg"_s, u"word0.ico"_s, u"Telecom.ico"_s,
+                                   u"loadphoto.jpg"_s, u"background.jpg"_s})
+        EXPECT_TRUE(QFileInfo(root + u"/program files/quorix/objpics/"_s + picture).size() > 0)
+            << picture.toStdString();
+
+    // The newest law is dated no later than the tool's today.
+    const ToolRun index = runTool({u"--root"_s, root, u"record"_s, u"cat"_s,
+                                   u"c:\\program files\\quorix\\lawbase\\index.txt"_s});
+    ASSERT_EQ(index.exitCode, 0);
+    EXPECT_EQ(index.out.count(u'\n'), 50);
+    const QString newest = index.out.section(u'\n', 0, 0).section(u'\t', 1, 1);
+    EXPECT_TRUE(newest.startsWith(u"2001-0"_s)) << newest.toStdString();
+    EXPECT_LE(newest, u"2001-02-03"_s);
+}
+
+TEST(ToolMakeDemo, KeepsWhatIsThereUnlessForced)
+{
+    InstallTree tree;
+    const QStringList day = {u"--today"_s, u"2024-06-15"_s};
+    ASSERT_EQ(runTool(tree, day + QStringList{u"make-demo"_s, u"--laws"_s, u"30"_s}).exitCode, 0);
+    const auto first = tree.snapshot();
+
+    const ToolRun again = runTool(tree, {u"make-demo"_s, u"--laws"_s, u"60"_s});
+    EXPECT_EQ(again.exitCode, 0) << again.err.toStdString();
+    EXPECT_EQ(again.out.count(u'\n'), 1);
+    EXPECT_TRUE(again.out.contains(u"保留"_s)) << again.out.toStdString();
+    EXPECT_TRUE(tree.snapshot() == first);
+
+    const QString exit1 = InstallTree::install(u"objpics\\exit1.jpg"_s);
+    tree.writeBytes(exit1, "edited");
+    const ToolRun forced =
+        runTool(tree, day + QStringList{u"make-demo"_s, u"--laws"_s, u"30"_s, u"--force"_s});
+    EXPECT_EQ(forced.exitCode, 0) << forced.err.toStdString();
+    EXPECT_TRUE(tree.snapshot() == first); // the same options give the same files
+}
+
+TEST(ToolMakeDemo, WrongCommandLinesAreUsageErrorsAndWriteNothing)
+{
+    const QStringList wrong[] = {
+        {u"--laws"_s},          {u"--laws"_s, u"many"_s},
+        {u"--laws"_s, u"-1"_s}, {u"--laws"_s, u"180001"_s},
+        {u"--seed"_s, u"x"_s},  {u"--fast"_s},
+        {u"extra"_s},
+    };
+    for (const QStringList &args : wrong) {
+        InstallTree tree;
+        const auto before = tree.snapshot();
+        const ToolRun r = runTool(tree, QStringList{u"make-demo"_s} + args);
+        EXPECT_EQ(r.exitCode, 2) << args.join(u' ').toStdString();
+        EXPECT_TRUE(r.err.contains(u"用法"_s)) << r.err.toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+        EXPECT_TRUE(tree.snapshot() == before);
+    }
+
+    const ToolRun help = runTool({u"make-demo"_s, u"--help"_s});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.startsWith(u"用法: veridane-tool make-demo [--laws N]"_s))
+        << help.out.toStdString();
+}
+
+TEST(ToolMakeDemo, AFileInTheWayFailsWithOneLine)
+{
+    InstallTree tree;
+    tree.writeBytes(InstallTree::install(u"objpics"_s), "in the way");
+    const ToolRun r = runTool(tree, {u"make-demo"_s, u"--laws"_s, u"10"_s});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_EQ(r.err.count(u'\n'), 1);
+    EXPECT_TRUE(r.err.startsWith(u"veridane-tool: "_s)) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(u"objpics"_s)) << r.err.toStdString();
+    EXPECT_EQ(tree.readBytes(InstallTree::install(u"objpics"_s)), "in the way");
 }

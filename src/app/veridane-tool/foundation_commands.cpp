@@ -1,7 +1,7 @@
 #include "app/veridane-tool/tool.h"
 
 #include "core/foundation/record_file.h"
-#include "demo/demo_tree.h"
+#include "demo/demo_install.h"
 
 using namespace Qt::StringLiterals;
 
@@ -86,15 +86,51 @@ int path(ToolContext &context, const QStringList &args, const ToolCommand &self)
     return ExitOk;
 }
 
+// "图片 写入 31 个; 法律数据库 写入 3000 篇 (正文文件 644 个和索引)"
+QString demoInstallSummary(const DemoInstallResult &r, int laws)
+{
+    QString pictures = u"图片 写入 "_s + QString::number(r.pictures.written) + u" 个"_s;
+    if (r.pictures.kept > 0)
+        pictures += u", 保留已有的 "_s + QString::number(r.pictures.kept) + u" 个"_s;
+    QString lawText;
+    if (laws == 0)
+        lawText = u"法律数据库 未生成"_s;
+    else if (r.lawsKept)
+        lawText = u"法律数据库 已有, 保留"_s;
+    else
+        lawText = u"法律数据库 写入 "_s + QString::number(r.laws.documents) + u" 篇 (正文文件 "_s +
+                  QString::number(r.laws.contentFiles) + u" 个和索引)"_s;
+    return pictures + u"; "_s + lawText;
+}
+
 int makeDemo(ToolContext &context, const QStringList &args, const ToolCommand &self)
 {
-    if (!args.isEmpty())
-        return usageError(context, self, u"此命令没有参数"_s);
-    if (FileResult r = writeDemoTree(context.drives()); !r) {
-        context.err(u"veridane-tool: "_s + r.message());
+    const CommandOptions parsed =
+        parseCommandOptions(args, {u"--laws"_s, u"--seed"_s}, {u"--force"_s});
+    if (!parsed.error.isEmpty())
+        return usageError(context, self, parsed.error);
+    if (!parsed.positional.isEmpty())
+        return usageError(context, self, u"未知的参数: "_s + parsed.positional.front());
+    DemoInstallOptions options;
+    options.today = context.clock().today();
+    options.overwrite = parsed.has(u"--force"_s);
+    bool ok = true;
+    if (parsed.has(u"--laws"_s))
+        options.laws = parsed.value(u"--laws"_s).toInt(&ok);
+    if (!ok || options.laws < 0 || options.laws > DemoLawMaximum)
+        return usageError(context, self, u"--laws 必须是 0 到 180000 之间的整数"_s);
+    if (parsed.has(u"--seed"_s)) {
+        options.seed = parsed.value(u"--seed"_s).toULongLong(&ok);
+        if (!ok)
+            return usageError(context, self, u"--seed 必须是非负整数"_s);
+    }
+
+    const DemoInstallResult r = writeDemoInstall(context.drives(), options);
+    if (!r.ok()) {
+        context.err(u"veridane-tool: "_s + r.failure);
         return ExitFailed;
     }
-    context.out(context.drives().systemRoot());
+    context.out(context.drives().systemRoot() + u": "_s + demoInstallSummary(r, options.laws));
     return ExitOk;
 }
 
@@ -121,11 +157,16 @@ void addFoundationCommands(QList<ToolCommand> &commands)
          u"文件名匹配, 显示系统将使用的主机路径。"_s,
          {}},
         path);
-    addCommand(commands,
-               {{u"make-demo"_s},
-                {},
-                u"在 --root 下建立安装目录树"_s,
-                u"建立安装文件夹及其模块文件夹和法律正文文件夹; 已有的文件保持不变。"_s,
-                {}},
-               makeDemo);
+    addCommand(
+        commands,
+        {{u"make-demo"_s},
+         u"[--laws N] [--seed S] [--force]"_s,
+         u"在 --root 下建立演示用的安装目录树"_s,
+         u"建立安装文件夹及其模块文件夹和法律正文文件夹, 写入 objpics 中的全部图片 (按钮、模块图标、\n"_s
+         u"照片占位图和窗口背景), 没有法律数据库时生成 N 篇虚构的法律文件 (0 到 180000, 默认 3000;\n"_s
+         u"0 表示不生成; 日期不晚于今天, 即 --today; S 默认为 1, 见 law make-demo)。\n"_s
+         u"已有的文件和已有的法律数据库保持不变, 除非给出 --force: 那时全部重写, 已有的法律数据库被替换。\n"_s
+         u"完成时在标准输出上写一行摘要; 无法写入时在标准错误上说明并以状态 1 退出。"_s,
+         {}},
+        makeDemo);
 }
