@@ -11,9 +11,12 @@
 #include "support/fake_services.h"
 #include "support/install_tree.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QTest>
 #include <QTextEdit>
@@ -71,8 +74,19 @@ protected:
     {
         form->Text1->setFocus();
         form->Text1->clear();
-        QTest::keyClicks(form->Text1, text);
+        type(form->Text1, text);
         QTest::keyClick(form->Text1, Qt::Key_Return);
+    }
+    // Types the text one character at a time, as a keyboard or an input method would.
+    static void type(QWidget *w, const QString &text)
+    {
+        for (const QChar ch : text) {
+            const int key = ch.unicode() < 0x80 ? QKeySequence(QString(ch))[0].key() : 0;
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(ch));
+            QApplication::sendEvent(w, &press);
+            QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(ch));
+            QApplication::sendEvent(w, &release);
+        }
     }
     QStringList listRows() const
     {
@@ -85,8 +99,10 @@ protected:
     {
         QTreeWidgetItem *item = form->List1->topLevelItem(index);
         ASSERT_NE(item, nullptr);
+        QApplication::processEvents();
         const QRect r = form->List1->visualItemRect(item);
-        QTest::mouseClick(form->List1->viewport(), Qt::LeftButton, {}, r.center());
+        QTest::mouseClick(form->List1->viewport(), Qt::LeftButton, {},
+                          QPoint(r.left() + 10, r.center().y()));
     }
     bool highlighted(int category) const
     {
