@@ -2,6 +2,7 @@
 #include "core/foundation/drive_map.h"
 #include "core/foundation/record_file.h"
 #include "core/lawdb/content_store.h"
+#include "demo/demo_install.h"
 #include "gui/mainwindow/form1.h"
 #include "gui/mainwindow/mdi_form1.h"
 #include "gui/platform/qt_platform_services.h"
@@ -73,6 +74,17 @@ int main(int argc, char *argv[])
     QApplication::processEvents();
 
     SystemClock clock;
+    // First run on an empty root: the demo install tree, so that the window
+    // has pictures and a law database to show.
+    if (needsDemoInstall(drives)) {
+        splash.showMessage(u"正在建立示例数据......"_s, Qt::AlignBottom | Qt::AlignHCenter);
+        QApplication::processEvents();
+        DemoInstallOptions options;
+        options.today = clock.today();
+        const DemoInstallResult made = writeDemoInstall(drives, options);
+        if (!made.ok())
+            std::fprintf(stderr, "%s\n", made.failure.toUtf8().constData());
+    }
     const NoDateTexts noDateTexts = LoadClass789Contents(RecordFile(drives));
 
     QtPlatformServices platform;

@@ -57,6 +57,16 @@ Form1::Form1(const DriveMap &drives, const Clock &clock, PlatformServices servic
 {
     setObjectName(u"Form1"_s);
     setWindowTitle(u"Veridane"_s);
+    // The window's own colours: the elements name the system colours of a
+    // light desktop, whatever theme the host desktop has.
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, QColor(236, 236, 236));
+    colours.setColor(QPalette::WindowText, Qt::black);
+    colours.setColor(QPalette::Base, Qt::white);
+    colours.setColor(QPalette::Text, Qt::black);
+    colours.setColor(QPalette::ButtonText, Qt::black);
+    setPalette(colours);
+    setAutoFillBackground(true);
     createElements();
     placeElements();
     m_recordList = std::make_unique<RecordList>(*this);
@@ -255,8 +265,8 @@ void Form1::placeElements()
     Label35->setAlignment(Qt::AlignCenter);
     setGeometry(Label34, 4850, y, 450, 240);
     setGeometry(Label26, 5350, y, 1200, 240);
-    setGeometry(Progress, 5570, y, 700, 240);
-    setGeometry(txtProgress, 5570, y - 30, 700, 300);
+    setGeometry(Progress, 5570, y, 480, 240);
+    setGeometry(txtProgress, 5570, y - 30, 480, 300);
     txtProgress->raise();
     setGeometry(Label33, 6600, y, 450, 240);
     PictureButton *const tools[] = {Image12, Image11, Image19, Image16, Image15, Image21};
@@ -340,20 +350,26 @@ void Form1::create()
     Drive1->hide();
     // The sound switch.
     const QString soundSwitch = InstallPaths::installDir() + u"sounds\\soundeffects.txt"_s;
-    int sounds = 1;
+    int soundsOn = 1;
     if (m_files.exists(soundSwitch)) {
         if (auto reader = m_files.openForReading(soundSwitch)) {
             RecordValue v;
             if (reader->read(v))
-                sounds = int(v.toText().trimmed().toInt());
+                soundsOn = int(v.toText().trimmed().toInt());
         }
     }
-    Check2->setChecked(sounds != 0);
+    Check2->setChecked(soundsOn != 0);
     Text5->clear();
     Text5->hide();
     Text6->hide();
     Text7->hide();
     Label40->setCaption(u"3"_s);
+    // The pictures of the window's own design.
+    Image13->showPicture(m_files, u"objpics\\background.jpg"_s);
+    Image14->showPicture(m_files, u"objpics\\strip.jpg"_s);
+    Image7->showPicture(m_files, u"objpics\\print.jpg"_s);
+    Image4->showPicture(m_files, u"objpics\\email.jpg"_s);
+    Image21->showPicture(m_files, u"objpics\\billing.jpg"_s);
 }
 
 void Form1::load()

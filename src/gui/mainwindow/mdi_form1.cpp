@@ -18,7 +18,11 @@ MDIForm1::MDIForm1(Form1 *form1, QWidget *parent)
     setWindowTitle(u"Veridane"_s);
     m_client = new QWidget(this);
     m_client->setObjectName(u"MDIClient"_s);
-    m_client->setBackgroundRole(QPalette::Dark);
+    // The empty area around the main window is grey; its own role stays
+    // Window, as the elements take their roles from their parents.
+    QPalette grey = m_client->palette();
+    grey.setColor(QPalette::Window, QColor(128, 128, 128));
+    m_client->setPalette(grey);
     m_client->setAutoFillBackground(true);
     m_client->installEventFilter(this);
     setCentralWidget(m_client);

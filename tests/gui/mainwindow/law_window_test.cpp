@@ -99,10 +99,10 @@ TEST_F(LawWindowTest, CategoriesFilterTheRangeAndTheModeSwapsIt)
         int category;
         int rows;
     } cases[] = {{1, 0}, {2, 2}, {4, 1}, {6, 1}, {7, 1}, {9, 0}, {10, 4}};
-    for (const auto &c : cases) {
-        click(form->categoryButton(c.category));
-        EXPECT_EQ(form->RelevantRecords->number(), c.rows) << c.category;
-        EXPECT_EQ(form->List1->topLevelItemCount(), c.rows) << c.category;
+    for (const auto &k : cases) {
+        click(form->categoryButton(k.category));
+        EXPECT_EQ(form->RelevantRecords->number(), k.rows) << k.category;
+        EXPECT_EQ(form->List1->topLevelItemCount(), k.rows) << k.category;
     }
     // Year and newer: 2002 and after gives the two of 2003, never the undated.
     form->Combo1->setEditText(u"2002"_s);
@@ -226,24 +226,24 @@ TEST_F(LawWindowTest, PagingEdges)
         {36, u"2"_s, u"1"_s, 35, u"2"_s, 1},
         {70, u"2"_s, u"1"_s, 35, u"2"_s, 35},
     };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.rows);
+    for (const auto &k : cases) {
+        SCOPED_TRACE(k.rows);
         WindowTest::TearDown();
         frame.reset();
         writeErrNoList();
-        writeLawIndex(rows(c.rows));
+        writeLawIndex(rows(k.rows));
         startInLaw();
-        EXPECT_EQ(form->Label35->caption(), c.pages);
-        EXPECT_EQ(form->Progress->caption(), c.progress);
-        EXPECT_EQ(form->List1->topLevelItemCount(), c.firstPageRows);
+        EXPECT_EQ(form->Label35->caption(), k.pages);
+        EXPECT_EQ(form->Progress->caption(), k.progress);
+        EXPECT_EQ(form->List1->topLevelItemCount(), k.firstPageRows);
         click(form->Label33);
-        EXPECT_EQ(form->Progress->caption(), c.afterNext);
-        EXPECT_EQ(form->txtProgress->text(), c.afterNext);
-        EXPECT_EQ(form->List1->topLevelItemCount(), c.lastPageRows);
+        EXPECT_EQ(form->Progress->caption(), k.afterNext);
+        EXPECT_EQ(form->txtProgress->text(), k.afterNext);
+        EXPECT_EQ(form->List1->topLevelItemCount(), k.lastPageRows);
         // The last page: >>> does nothing more.
         click(form->Label33);
-        EXPECT_EQ(form->Progress->caption(), c.afterNext);
-        if (c.rows > 35) {
+        EXPECT_EQ(form->Progress->caption(), k.afterNext);
+        if (k.rows > 35) {
             click(form->Label34);
             EXPECT_EQ(form->Progress->caption(), u"1"_s);
             click(form->Label34);

@@ -163,8 +163,9 @@ TEST_F(WindowTest, ClickingACategoryHighlightsItAlone)
     click(form->categoryButton(3));
     EXPECT_TRUE(highlighted(3));
     for (int n = 1; n <= 10; ++n) {
-        if (n != 3)
+        if (n != 3) {
             EXPECT_FALSE(highlighted(n)) << n;
+        }
     }
     EXPECT_EQ(form->state.Category, 3);
     EXPECT_EQ(form->state.CurCategoryName, u"高法高检"_s);
