@@ -2,6 +2,7 @@
 
 #include "core/foundation/record_file.h"
 #include "core/lawdb/law_index.h"
+#include "core/lawdb/word_find.h"
 #include "demo/demo_tree.h"
 
 using namespace Qt::StringLiterals;
@@ -46,9 +47,30 @@ bool laws(const DriveMap &drives, const DemoInstallOptions &options, DemoInstall
     return result.ok();
 }
 
+// The special-character table of the word find: 24 symbols masked with "~"
+// in the shown text while a word is searched, then an end row.
+bool tables(const DriveMap &drives, const DemoInstallOptions &options, DemoInstallResult &result)
+{
+    const RecordFile files(drives);
+    if (files.exists(errNoListPath()) && !options.overwrite)
+        return true;
+    static constexpr char16_t Symbols[] = u"□■○●◇◆△▲▽▼☆★※→←↑↓〓§№◎☉♀♂";
+    RecordWriter writer = files.openForWriting(errNoListPath());
+    for (const QChar symbol : QStringView(Symbols))
+        writer.write({RecordValue(QString(symbol)), RecordValue(u"符号"_s), RecordValue(u"~"_s),
+                      RecordValue(QString())});
+    writer.write(
+        {RecordValue(u"~"_s), RecordValue(u"表尾"_s), RecordValue(u"~"_s), RecordValue(u"end"_s)});
+    if (FileResult r = writer.commit(); !r) {
+        result.failure = r.message();
+        return false;
+    }
+    return true;
+}
+
 // In this order: the small parts first, so that a failure of the large law
 // database still leaves a tree the program can start on.
-constexpr Step Steps[] = {folders, pictures, laws};
+constexpr Step Steps[] = {folders, pictures, tables, laws};
 
 QString optionsProblem(const DemoInstallOptions &options)
 {

@@ -1,5 +1,6 @@
 #include "core/foundation/install_paths.h"
 #include "core/lawdb/law_index.h"
+#include "core/lawdb/word_find.h"
 #include "demo/demo_install.h"
 #include "support/install_tree.h"
 
@@ -47,6 +48,21 @@ TEST(DemoInstall, AFreshTreeGetsFoldersPicturesAndLaws)
     ASSERT_EQ(laws.count(), 40);
     EXPECT_LE(laws.record(1).date(), u"2024-06-15");
     EXPECT_FALSE(needsDemoInstall(tree.drives()));
+
+    // The special-character table: 24 masking rows, then the end row.
+    const ErrNoList table = LoadErrNoList(files);
+    ASSERT_TRUE(table.exists);
+    ASSERT_EQ(table.table.rows.size(), 25);
+    for (int k = 0; k < 24; ++k) {
+        EXPECT_EQ(table.table.rows[k].character.size(), 1) << k;
+        EXPECT_EQ(table.table.rows[k].replacement, u"~"_s) << k;
+        EXPECT_TRUE(table.table.rows[k].endMark.isEmpty()) << k;
+    }
+    EXPECT_FALSE(table.table.rows[24].endMark.isEmpty());
+    // A word holding a listed symbol is still found, and the text comes back whole.
+    const QString text = u"第一条　□甲□乙"_s;
+    const WordFindResult found = FindWord(text, u"□乙"_s, table);
+    EXPECT_EQ(found.count, 1);
 }
 
 TEST(DemoInstall, RunningAgainChangesNothingUnlessOverwriting)
