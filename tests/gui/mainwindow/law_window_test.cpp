@@ -307,6 +307,8 @@ TEST_F(LawWindowTest, FullTextModeSearchesTheTextsAndEndsItself)
     EXPECT_EQ(form->Label16->text(), u"标题关键词>>>"_s);
     EXPECT_EQ(form->Text2->text(), u"WTO"_s);
     EXPECT_FALSE(form->Picture3->isVisible());
+    // The bar ends at 95 % of its 8000 twips after the oldest year.
+    EXPECT_EQ(Twips::width(form->Label30), 7600);
     // Opening a result marks the first word.
     clickRow(0);
     EXPECT_EQ(form->Label36->text(), u"查出 1 个相同的字(词)"_s);
