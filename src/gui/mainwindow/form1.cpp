@@ -227,7 +227,7 @@ void Form1::placeElements()
     setGeometry(Label20, 60, 540, 1560, 270);
     Label20->setAlignment(Qt::AlignCenter);
     for (int i = 0; i < 10; ++i) {
-        setGeometry(categoryButtons[i], 1700 + (i % 5) * 1050, i < 5 ? 120 : 450, 1000, 270);
+        setGeometry(categoryButtons[i], 1450 + (i % 5) * 1120, i < 5 ? 120 : 450, 1100, 270);
         categoryButtons[i]->setAlignment(Qt::AlignCenter);
     }
     setGeometry(Combo1, 7100, 120, 1560, 300);

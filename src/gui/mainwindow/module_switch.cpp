@@ -250,9 +250,9 @@ void ModuleSwitch::categoryClick(int number)
     ClickLabel *button = f.categoryButton(number);
     // 1.
     ResetLbForecolor();
+    button->setStyleSheet(u"color: rgb(255, 0, 0)"_s);
     ResetLbBorderStyle();
-    button->setStyleSheet(u"color: rgb(255, 0, 0); border: 1px solid black"_s);
-    button->setProperty("highlighted", true);
+    button->setFrameShape(QFrame::Box);
     // 2.
     const QString text = button->text();
     f.state.Category = qint16(number == 10 ? text.left(2).toInt() : text.left(1).toInt());
@@ -298,10 +298,8 @@ void ModuleSwitch::ResetLbForecolor()
 {
     if (f.module() == 2)
         f.label14->setStyleSheet(u"color: black"_s);
-    for (ClickLabel *b : f.categoryButtons) {
+    for (ClickLabel *b : f.categoryButtons)
         b->setStyleSheet(QString());
-        b->setProperty("highlighted", false);
-    }
 }
 
 void ModuleSwitch::ResetLbBorderStyle()

@@ -295,6 +295,7 @@ TEST_F(LawWindowTest, FullTextModeSearchesTheTextsAndEndsItself)
     EXPECT_EQ(lastMessage()->icon, MessageIcon::Information);
     EXPECT_EQ(form->Label16->text(), u"正文关键词>>>"_s);
     EXPECT_EQ(form->state.Category, 10);
+    EXPECT_TRUE(highlighted(10));
 
     const int beeps = fakes.beeper.beeps;
     enterKeywords(u"wto 合同"_s);

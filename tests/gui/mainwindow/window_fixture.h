@@ -104,9 +104,11 @@ protected:
         QTest::mouseClick(form->List1->viewport(), Qt::LeftButton, {},
                           QPoint(r.left() + 10, r.center().y()));
     }
+    // Red text and a single-line frame.
     bool highlighted(int category) const
     {
-        return form->categoryButton(category)->property("highlighted").toBool();
+        const ClickLabel *b = form->categoryButton(category);
+        return b->styleSheet() == u"color: rgb(255, 0, 0)" && b->frameShape() == QFrame::Box;
     }
     const MessageRequest *lastMessage() const
     {
