@@ -7,6 +7,7 @@
 #include "gui/mainwindow/record_list.h"
 
 #include <QDateEdit>
+#include <QListWidget>
 #include <QTextEdit>
 
 using namespace Qt::StringLiterals;
@@ -34,7 +35,23 @@ void ClientModule::clearRegister() {}
 
 void ClientModule::LoadClients() {}
 
-void ClientModule::CustClass() {}
+void ClientModule::CustClass()
+{
+    const QString path = f.state.ModuleDir.toString() + u"class.txt"_s;
+    if (!f.files().exists(path))
+        return;
+    auto reader = f.files().openForReading(path);
+    if (!reader)
+        return;
+    for (int k = 1; k <= 8 && !reader->atEnd(); ++k) {
+        const auto record = reader->readRecord();
+        if (!record || record->isEmpty())
+            break;
+        const QString text = record->front().toText();
+        const QString number = QString::number(k) + u'.';
+        f.categoryButton(k)->setText(text.startsWith(number) ? text : number + text);
+    }
+}
 
 void ClientModule::categoryClick(int number)
 {
@@ -62,8 +79,16 @@ void ClientModule::rowClick(const QString &rowText)
 {
     f.clearPane();
     f.state.CurClient = rowText.trimmed();
+    // The client's folder; one that is there already is no error, and a
+    // folder that cannot be made shows no attachments.
     if (!f.state.CurClient.isEmpty())
-        f.files().makeDirectory(f.state.ModuleDir.toString() + f.state.CurClient);
+        (void)f.files().makeDirectory(f.state.ModuleDir.toString() + f.state.CurClient);
+    // The attachment list shows the folder's files.
+    const QStringList attachments = f.files().listFiles(
+        InstallPaths::installDir() + InstallPaths::clientsDir() + f.state.CurClient);
+    f.File1->clear();
+    f.File1->addItems(attachments);
+    f.Label23->setText(u"附件("_s + QString::number(attachments.size()) + u")>>"_s);
     f.state.RecordShown = 1;
 }
 

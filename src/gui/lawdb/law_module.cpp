@@ -27,18 +27,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The document position of a position of the pane's Text, where each line
-// break counts two.
-int documentPosition(const QString &crlfText, qsizetype position)
-{
-    qsizetype breaks = 0;
-    for (qsizetype i = 0; i + 1 < position && i + 1 < crlfText.size(); ++i) {
-        if (crlfText[i] == u'\r' && crlfText[i + 1] == u'\n')
-            ++breaks;
-    }
-    return int(position - breaks);
-}
-
 QColor fromBgr(quint32 bgr)
 {
     return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
@@ -196,7 +184,7 @@ void LawModule::Check1Click()
     if (f.Check1->isChecked()) {
         f.state.Category = 10;
         f.moduleSwitch().ResetLbForecolor();
-        f.categoryButton(10)->setStyleSheet(u"color: rgb(255, 0, 0)"_s);
+        setTextColour(f.categoryButton(10), QColor(255, 0, 0));
         f.Label16->setText(u"正文关键词>>>"_s);
         f.Check1->setStyleSheet(u"color: black"_s);
         f.services().messageBoxes.information(u"   [正文检索]将在选定的年份区间,对所有含有\r\n"
@@ -279,7 +267,7 @@ void LawModule::Text1GotFocus()
     f.Picture3->hide();
     if (f.module() != 3)
         f.layouts().List1SetFocus();
-    f.layouts().CopyAct(f.Text1->hasSelectedText() ? 1 : 0);
+    f.layouts().copyFromSelection(f.Text1);
     if (f.module() == 2) {
         f.Check1->show();
         f.Label36->setText(f.state.favoritesShown() ? u"回车退出收藏夹。"_s : QString());
@@ -399,8 +387,8 @@ void LawModule::FindWord()
     red.setForeground(QColor(255, 0, 0));
     for (const WordOccurrence &o : found.occurrences) {
         QTextCursor c(doc);
-        const int start = documentPosition(text, o.start);
-        const int end = documentPosition(text, o.start + o.length);
+        const int start = Form1::documentPosition(text, o.start);
+        const int end = Form1::documentPosition(text, o.start + o.length);
         c.setPosition(start);
         c.setPosition(end, QTextCursor::KeepAnchor);
         c.mergeCharFormat(red);

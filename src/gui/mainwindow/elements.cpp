@@ -42,6 +42,20 @@ void ClickLabel::enterEvent(QEnterEvent *event)
     QLabel::enterEvent(event);
 }
 
+void setTextColour(QWidget *element, const QColor &colour)
+{
+    QPalette p = element->palette();
+    const QColor c =
+        colour.isValid() ? colour : element->parentWidget()->palette().color(QPalette::WindowText);
+    p.setColor(QPalette::WindowText, c);
+    element->setPalette(p);
+}
+
+QColor textColour(const QWidget *element)
+{
+    return element->palette().color(QPalette::WindowText);
+}
+
 StateLabel::StateLabel(const QString &objectName, QWidget *parent)
     : ClickLabel(objectName, parent)
 {}

@@ -28,6 +28,11 @@ protected:
     void enterEvent(QEnterEvent *event) override;
 };
 
+// The text colour of an element, set through its palette (a style sheet would
+// take over its frame as well); an invalid colour gives back the window's own.
+void setTextColour(QWidget *element, const QColor &colour);
+QColor textColour(const QWidget *element);
+
 // A label used as a state holder: its caption is a value, and setting it
 // runs the change handlers only when the caption really changes.
 class StateLabel : public ClickLabel

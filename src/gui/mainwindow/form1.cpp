@@ -306,6 +306,8 @@ void Form1::wireEvents()
         w->installEventFilter(this);
     RichTextBox1->viewport()->installEventFilter(this);
     List1->viewport()->installEventFilter(this);
+    List1->viewport()->setMouseTracking(true);
+    setMouseTracking(true);
 
     connect(lbPageNo, &StateLabel::captionChanged, this,
             [this] { m_moduleSwitch->moduleChanged(); });
@@ -320,9 +322,24 @@ void Form1::wireEvents()
         if (module() == 2)
             m_law->label14Click();
     });
-    for (int n = 1; n <= 10; ++n)
-        connect(categoryButton(n), &ClickLabel::clicked, this,
-                [this, n] { m_moduleSwitch->categoryClick(n); });
+    for (int n = 1; n <= 10; ++n) {
+        ClickLabel *b = categoryButton(n);
+        connect(b, &ClickLabel::clicked, this, [this, n] { m_moduleSwitch->categoryClick(n); });
+        connect(b, &ClickLabel::hovered, this, [this, n] { m_moduleSwitch->categoryHovered(n); });
+        connect(b, &ClickLabel::pressed, this,
+                [this, n] { m_moduleSwitch->categoryPressed(n, true); });
+        connect(b, &ClickLabel::released, this,
+                [this, n] { m_moduleSwitch->categoryPressed(n, false); });
+    }
+    for (const bool next : {true, false}) {
+        ClickLabel *arrow = next ? Label33 : Label34;
+        connect(arrow, &ClickLabel::hovered, this,
+                [this, next] { m_recordList->arrowHovered(next); });
+        connect(arrow, &ClickLabel::pressed, this,
+                [this, next] { m_recordList->arrowPressed(next, true); });
+        connect(arrow, &ClickLabel::released, this,
+                [this, next] { m_recordList->arrowPressed(next, false); });
+    }
     connect(Image2, &ClickLabel::clicked, this, [this] { m_moduleSwitch->previousModule(); });
     connect(Image3, &ClickLabel::clicked, this, [this] { m_moduleSwitch->nextModule(); });
     connect(Label33, &ClickLabel::clicked, this, [this] { m_recordList->nextPage(); });
@@ -450,9 +467,26 @@ void Form1::setPaneText(const QString &text)
     RichTextBox1->setPlainText(plain);
 }
 
+int Form1::documentPosition(const QString &paneText, qsizetype position)
+{
+    qsizetype breaks = 0;
+    for (qsizetype i = 0; i + 1 < position && i + 1 < paneText.size(); ++i) {
+        if (paneText[i] == u'\r' && paneText[i + 1] == u'\n')
+            ++breaks;
+    }
+    return int(position - breaks);
+}
+
 void Form1::clearPane()
 {
     RichTextBox1->clear();
+}
+
+void Form1::mouseMoveEvent(QMouseEvent *event)
+{
+    state.OverBackground = 1;
+    m_moduleSwitch->ResetObjPics();
+    QWidget::mouseMoveEvent(event);
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
@@ -494,6 +528,18 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
         }
         break;
     }
+    case QEvent::Enter:
+        if (watched == txtProgress)
+            m_recordList->pageBoxHovered();
+        break;
+    case QEvent::MouseMove:
+        if (watched == List1->viewport())
+            m_recordList->listPointerMoved();
+        break;
+    case QEvent::MouseButtonRelease:
+        if (watched == Text1 || watched == Text2)
+            m_layouts->copyFromSelection(static_cast<QLineEdit *>(watched));
+        break;
     case QEvent::MouseButtonPress:
         if (watched == List1->viewport())
             m_recordList->listClicked();

@@ -69,6 +69,14 @@ public:
     QString paneText() const;
     void setPaneText(const QString &text);
     void clearPane();
+    // The document position of a position in the pane's Text, where each
+    // line break counts two characters.
+    static int documentPosition(const QString &paneText, qsizetype position);
+
+    // The hover hint of the element under the pointer, shown at HintX, HintY
+    // by the hint box while help is on.
+    void HintShow(const QString &hint) { m_hint = hint; }
+    const QString &hint() const { return m_hint; }
 
     ModuleSwitch &moduleSwitch() { return *m_moduleSwitch; }
     RecordList &recordList() { return *m_recordList; }
@@ -138,6 +146,8 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // The pointer over the main window's empty area.
+    void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
     void createElements();
@@ -150,6 +160,7 @@ private:
     const Clock &m_clock;
     PlatformServices m_services;
     const NoDateTexts &m_noDateTexts;
+    QString m_hint;
 
     std::unique_ptr<ModuleSwitch> m_moduleSwitch;
     std::unique_ptr<RecordList> m_recordList;

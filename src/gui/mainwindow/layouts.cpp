@@ -207,6 +207,16 @@ void Layouts::CopyAct(int flag)
     }
 }
 
+void Layouts::copyFromSelection(const QLineEdit *box)
+{
+    if (box->hasSelectedText()) {
+        f.state.CopyBuffer = box->selectedText();
+        CopyAct(1);
+    } else {
+        CopyAct(0);
+    }
+}
+
 void Layouts::stripClick()
 {
     f.services().clipboard.setText(f.state.CopyBuffer);

@@ -1,6 +1,7 @@
 #pragma once
 
 class Form1;
+class QLineEdit;
 class QTreeWidgetItem;
 
 // The browse and reading layouts of the list and the text pane, the frame's
@@ -17,6 +18,8 @@ public:
     void frameClick();
     void rowClick(QTreeWidgetItem *item);
     void CopyAct(int flag);
+    // A keyword box's selection becomes what the copy button copies.
+    void copyFromSelection(const QLineEdit *box);
     // A click on the strip Image14: CopyBuffer to the clipboard.
     void stripClick();
 

@@ -131,7 +131,7 @@ void ModuleSwitch::moduleChanged()
     f.txtProgress->setText(u"1"_s);
     f.Progress->setCaption(u"1"_s);
     // 10.
-    f.layouts().CopyAct(f.Text1->hasSelectedText() ? 1 : 0);
+    f.layouts().copyFromSelection(f.Text1);
     // 11.
     ClassVisible();
 }
@@ -250,7 +250,7 @@ void ModuleSwitch::categoryClick(int number)
     ClickLabel *button = f.categoryButton(number);
     // 1.
     ResetLbForecolor();
-    button->setStyleSheet(u"color: rgb(255, 0, 0)"_s);
+    setTextColour(button, QColor(255, 0, 0));
     ResetLbBorderStyle();
     button->setFrameShape(QFrame::Box);
     // 2.
@@ -299,7 +299,7 @@ void ModuleSwitch::ResetLbForecolor()
     if (f.module() == 2)
         f.label14->setStyleSheet(u"color: black"_s);
     for (ClickLabel *b : f.categoryButtons)
-        b->setStyleSheet(QString());
+        setTextColour(b, {});
 }
 
 void ModuleSwitch::ResetLbBorderStyle()
@@ -316,12 +316,65 @@ void ModuleSwitch::ClassVisible()
 
 void ModuleSwitch::ResetObjPics()
 {
-    // The hover looks of the other elements come with the hover effects.
-    if (f.state.OverBackground == 1)
-        return;
-    f.Image1->showPicture(f.files(), u"objpics\\exit1.jpg"_s);
-    f.Image3->showPicture(f.files(), u"objpics\\next1.jpg"_s);
-    f.Image2->showPicture(f.files(), u"objpics\\preview1.jpg"_s);
-    for (QLabel *l : {f.Label1, f.Label2, f.Label3})
-        l->setStyleSheet(u"color: rgb(128, 128, 128)"_s);
+    // 1.
+    f.lbVer->setFrameShape(QFrame::NoFrame);
+    f.lbVer->setStyleSheet(u"background-color: rgb(255, 255, 0); color: rgb(255, 0, 0)"_s);
+    f.Text6->setStyleSheet(u"background-color: rgb(255, 255, 192)"_s);
+    // 2.
+    for (PictureButton *b :
+         {f.Image1, f.Image2, f.Image3, f.Image4, f.Image7, f.Image6, f.Image9, f.Image10,
+          f.Image11, f.Image12, f.Image15, f.Image16, f.Image19, f.Image21})
+        b->setFrameShape(QFrame::NoFrame);
+    // 3.
+    if (f.state.OverBackground != 1) {
+        f.Image1->showPicture(f.files(), u"objpics\\exit1.jpg"_s);
+        f.Image3->showPicture(f.files(), u"objpics\\next1.jpg"_s);
+        f.Image2->showPicture(f.files(), u"objpics\\preview1.jpg"_s);
+        for (QLabel *l : {f.Label1, f.Label2, f.Label3}) {
+            l->setFrameShape(QFrame::NoFrame);
+            l->setStyleSheet(u"color: rgb(128, 128, 128)"_s);
+        }
+        f.Label39->setStyleSheet(u"color: rgb(64, 64, 64)"_s);
+    }
+    // 4.
+    ResetLbBorderStyle();
+    // 5.
+    QString label14Colour = f.module() == 3 ? u"color: rgb(128, 128, 128)"_s : u"color: black"_s;
+    f.label14->setStyleSheet(label14Colour);
+    for (QLabel *l : std::initializer_list<QLabel *>{f.label14, f.Label33, f.Label34, f.Label39})
+        l->setFrameShape(QFrame::NoFrame);
+    for (QLabel *l : {f.Label33, f.Label34})
+        l->setStyleSheet(u"color: rgb(0, 176, 234)"_s);
+    // 6.
+    try {
+        Twips::setTop(f.lbVer, Twips::top(f.Label28));
+        Twips::setLeft(f.lbVer, Twips::left(f.Label28) + Twips::width(f.Label28) + 50);
+    } catch (const Twips::SizeError &) {
+    }
+    // 7.
+    f.Picture1->setFrameShape(QFrame::NoFrame);
+    f.Label39->setStyleSheet(u"color: rgb(64, 64, 64)"_s);
+    f.Picture3->hide();
+    f.Text6->hide();
+    try {
+        Twips::setHeight(f.Text4, 245);
+    } catch (const Twips::SizeError &) {
+    }
+}
+
+void ModuleSwitch::categoryHovered(int number)
+{
+    ClickLabel *b = f.categoryButton(number);
+    b->setFrameShape(QFrame::Box);
+    f.state.HintX = Twips::left(b);
+    f.state.HintY = Twips::top(b);
+    f.HintShow(u"[类别"_s + QString::number(number) + u']');
+    f.sounds.buttonSound();
+}
+
+void ModuleSwitch::categoryPressed(int number, bool down)
+{
+    ClickLabel *b = f.categoryButton(number);
+    b->setFrameShadow(down ? QFrame::Sunken : QFrame::Plain);
+    b->setFrameShape(down ? QFrame::Panel : QFrame::Box);
 }

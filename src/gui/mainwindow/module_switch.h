@@ -23,6 +23,9 @@ public:
     void ResetLbBorderStyle();
     void ClassVisible();
     void ResetObjPics();
+    // The pointer over a category button, and pressing it.
+    void categoryHovered(int number);
+    void categoryPressed(int number, bool down);
 
     // The module titles.
     static QString moduleTitle(int module);

@@ -181,3 +181,44 @@ void RecordList::listClicked()
     if (f.module() != 3)
         f.layouts().List1SetFocus();
 }
+
+void RecordList::listPointerMoved()
+{
+    f.state.OverBackground = 1;
+    const bool browse = f.List1->property("windowBackground").toBool();
+    f.state.HintX = Twips::left(f.List1) + (browse ? Twips::width(f.List1) * 2 / 3 : 750);
+    f.state.HintY = Twips::top(f.List1) + 500;
+    f.HintShow(u"列表框"_s);
+    f.sounds.buttonSound();
+}
+
+namespace {
+const QString ArrowColour = u"color: rgb(0, 176, 234)"_s;
+}
+
+void RecordList::arrowHovered(bool next)
+{
+    ClickLabel *arrow = next ? f.Label33 : f.Label34;
+    arrow->setFrameShape(QFrame::Box);
+    arrow->setStyleSheet(ArrowColour);
+    f.state.HintX = Twips::left(arrow);
+    f.state.HintY = Twips::top(arrow);
+    f.HintShow(next ? u"下一页"_s : u"上一页"_s);
+    f.sounds.buttonSound();
+}
+
+void RecordList::arrowPressed(bool next, bool down)
+{
+    ClickLabel *arrow = next ? f.Label33 : f.Label34;
+    arrow->setFrameShape(down ? QFrame::Panel : QFrame::NoFrame);
+    arrow->setFrameShadow(down ? QFrame::Sunken : QFrame::Plain);
+    arrow->setStyleSheet(ArrowColour);
+}
+
+void RecordList::pageBoxHovered()
+{
+    f.state.HintX = Twips::left(f.txtProgress);
+    f.state.HintY = Twips::top(f.txtProgress);
+    f.HintShow(u"页号"_s);
+    f.sounds.buttonSound();
+}

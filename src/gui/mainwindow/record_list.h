@@ -58,6 +58,11 @@ public:
     void listGotFocus();
     void listLostFocus();
     void listClicked();
+    void listPointerMoved();
+    // The page arrows (next: Label33) and the page box under the pointer, and pressing an arrow.
+    void arrowHovered(bool next);
+    void arrowPressed(bool next, bool down);
+    void pageBoxHovered();
 
 private:
     Form1 &f;

@@ -108,9 +108,13 @@ TEST_F(WindowTest, RowClickInTheDirectoryAndTheClientArchive)
     EXPECT_EQ(form->state.CurClient, u"张三"_s);
     EXPECT_TRUE(tree.files().directoryExists(u"c:\\program files\\quorix\\clients\\张三"_s));
     EXPECT_EQ(form->state.RecordShown, 1);
-    // A folder that is there already is no error.
+    EXPECT_EQ(element<QLabel>(u"Label23"_s)->text(), u"附件(0)>>"_s);
+    // A folder that is there already is no error; its files are the attachments.
+    tree.writeBytes(u"c:\\program files\\quorix\\clients\\张三\\合同.doc"_s, "x");
     clickRow(0);
     EXPECT_EQ(form->state.CurClient, u"张三"_s);
+    EXPECT_EQ(element<QLabel>(u"Label23"_s)->text(), u"附件(1)>>"_s);
+    EXPECT_EQ(element<QListWidget>(u"File1"_s)->item(0)->text(), u"合同.doc"_s);
 }
 
 TEST_F(WindowTest, ListKeysGoToTheKeywordBoxAndLosingFocusDisablesCopy)

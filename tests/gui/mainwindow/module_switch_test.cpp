@@ -192,3 +192,74 @@ TEST_F(WindowTest, DirectoryOtherOnlyHighlights)
     EXPECT_TRUE(form->Combo1->isVisible());
     EXPECT_EQ(Twips::left(form->Combo1), Twips::left(form->categoryButton(4)));
 }
+
+TEST_F(WindowTest, UserClassNamesGiveTheFirstEightCaptions)
+{
+    writeErrNoList();
+    tree.writeRecords(u"c:\\program files\\quorix\\clients\\class.txt"_s,
+                      {{u"公司"_s}, {u"2.机关"_s}});
+    start();
+    EXPECT_EQ(form->categoryButton(1)->text(), u"1.公司"_s);
+    EXPECT_EQ(form->categoryButton(2)->text(), u"2.机关"_s);
+    EXPECT_EQ(form->categoryButton(3)->text(), u"3.事业"_s);
+    EXPECT_EQ(form->categoryButton(9)->text(), u"9.其他"_s);
+    click(form->categoryButton(2));
+    EXPECT_EQ(form->state.CurCategoryName, u"机关"_s);
+}
+
+TEST_F(WindowTest, HoverAndPressLooks)
+{
+    writeErrNoList();
+    start();
+    form->sounds.resetCounts();
+    ClickLabel *button = form->categoryButton(3);
+    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+    QApplication::sendEvent(button, &enter);
+    EXPECT_EQ(button->frameShape(), QFrame::Box);
+    EXPECT_EQ(form->hint(), u"[类别3]"_s);
+    EXPECT_EQ(form->state.HintX.toInt(), Twips::left(button));
+    EXPECT_EQ(form->state.HintY.toInt(), Twips::top(button));
+    EXPECT_EQ(form->sounds.played(Sounds::Button), 1);
+    QTest::mousePress(button, Qt::LeftButton);
+    EXPECT_EQ(button->frameShadow(), QFrame::Sunken);
+    QTest::mouseRelease(button, Qt::LeftButton);
+    EXPECT_EQ(button->frameShadow(), QFrame::Plain);
+
+    QApplication::sendEvent(form->Label33, &enter);
+    EXPECT_EQ(form->hint(), u"下一页"_s);
+    EXPECT_EQ(form->Label33->frameShape(), QFrame::Box);
+    QApplication::sendEvent(form->Label34, &enter);
+    EXPECT_EQ(form->hint(), u"上一页"_s);
+    QApplication::sendEvent(form->txtProgress, &enter);
+    EXPECT_EQ(form->hint(), u"页号"_s);
+
+    // The list: the hint two thirds across it in the browse layout.
+    QTest::mouseMove(form->List1->viewport(), QPoint(20, 20));
+    EXPECT_EQ(form->hint(), u"列表框"_s);
+    EXPECT_EQ(form->state.OverBackground, 1);
+    EXPECT_EQ(form->state.HintX.toInt(),
+              Twips::left(form->List1) + Twips::width(form->List1) * 2 / 3);
+    EXPECT_EQ(form->state.HintY.toInt(), Twips::top(form->List1) + 500);
+
+    // Back over the background every frame goes.
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(form, &move);
+    for (int n = 1; n <= 10; ++n)
+        EXPECT_EQ(form->categoryButton(n)->frameShape(), QFrame::NoFrame) << n;
+    EXPECT_EQ(form->Label33->frameShape(), QFrame::NoFrame);
+}
+
+TEST_F(WindowTest, KeywordSelectionFeedsTheCopyButton)
+{
+    writeErrNoList();
+    start();
+    form->Text1->setText(u"合同纠纷"_s);
+    form->Text1->setSelection(0, 2);
+    QTest::mouseRelease(form->Text1, Qt::LeftButton, {}, QPoint(2, 2));
+    EXPECT_EQ(form->state.CopyBuffer, u"合同"_s);
+    EXPECT_TRUE(form->Image19->isEnabled());
+    form->Text1->deselect();
+    QTest::mouseRelease(form->Text1, Qt::LeftButton, {}, QPoint(2, 2));
+    EXPECT_FALSE(form->Image19->isEnabled());
+}

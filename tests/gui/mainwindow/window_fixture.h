@@ -108,7 +108,7 @@ protected:
     bool highlighted(int category) const
     {
         const ClickLabel *b = form->categoryButton(category);
-        return b->styleSheet() == u"color: rgb(255, 0, 0)" && b->frameShape() == QFrame::Box;
+        return textColour(b) == QColor(255, 0, 0) && b->frameShape() == QFrame::Box;
     }
     const MessageRequest *lastMessage() const
     {
