@@ -412,29 +412,32 @@ void LawModule::LoadErrNoList()
 
 void LawModule::Command1Click()
 {
-    int runningNumber = 0;
-    const DuplicateRowsResult r =
-        recordDuplicateRows(f.files(), displayedPages(ResultBuffer), runningNumber);
+    // The next page, then its rows as the list shows them.
+    f.recordList().nextPage();
+    QStringList rows;
+    for (int i = 0; i < f.List1->topLevelItemCount(); ++i)
+        rows.append(f.List1->topLevelItem(i)->text(0));
+    const DuplicateRowsResult r = recordDuplicateRows(f.files(), {rows}, m_redundantNumber);
     if (!r.result)
         f.services().messageBoxes.critical(r.result.message(), u"错误"_s);
-    else
-        f.Text3->setText(u"重复记录: "_s + QString::number(r.written.size()));
+    f.services().beeper.beep();
 }
 
 void LawModule::Command2Click()
 {
     const MissingPartsCheck check = checkMissingParts(f.files(), m_tables);
+    f.services().messageBoxes.show(
+        {check.firstDate, QString(), MessageIcon::None, MessageButtons::Ok, std::nullopt});
     const FileResult written = appendMissingReports(f.files(), check);
     if (!written)
         f.services().messageBoxes.critical(written.message(), u"错误"_s);
-    if (check.stop != MissingPartsCheck::Stop::None) {
+    if (check.stop != MissingPartsCheck::Stop::None)
         f.Text1->setText(check.note);
-        f.sounds.killSound();
-    }
+    f.sounds.killSound();
 }
 
 void LawModule::showForm2()
 {
-    auto *form2 = new Form2(form2Rows(m_tables.YearIndex), &f);
+    auto *form2 = new Form2([this] { return form2Rows(m_tables.YearIndex); }, &f);
     form2->show();
 }

@@ -65,4 +65,5 @@ private:
     Form1 &f;
     LawTables m_tables;
     ErrNoList m_errNoList;
+    int m_redundantNumber = 0; // the running number of RedandentRecords.txt entries
 };

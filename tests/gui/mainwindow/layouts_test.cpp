@@ -1,5 +1,6 @@
 #include "window_fixture.h"
 
+#include "core/foundation/gbk.h"
 #include "core/lawdb/maintenance.h"
 #include "gui/lawdb/law_module.h"
 #include "gui/mainwindow/layouts.h"
@@ -137,25 +138,42 @@ TEST_F(WindowTest, ListKeysGoToTheKeywordBoxAndLosingFocusDisablesCopy)
 TEST_F(WindowTest, MaintenanceMenuRunsTheToolsOnTheShownList)
 {
     writeErrNoList();
-    writeLawIndex({{u"甲规定"_s, u"2003-04-01"_s, u"2国务院"_s, u"有效"_s},
-                   {u"甲规定"_s, u"2003-04-01"_s, u"2国务院"_s, u"有效"_s},
-                   {u"乙规定"_s, u"2001-01-01"_s, u"2国务院"_s, u"有效"_s}});
+    // Page 2 holds two equal rows.
+    QList<Record> index;
+    for (int i = 0; i < 35; ++i)
+        index.append({u"规定"_s + QString::number(i), u"2005-01-01"_s, u"2国务院"_s, u"有效"_s});
+    index.append({u"甲规定"_s, u"2003-04-01"_s, u"2国务院"_s, u"有效"_s});
+    index.append({u"甲规定"_s, u"2003-04-01"_s, u"2国务院"_s, u"有效"_s});
+    index.append({u"乙规定"_s, u"2001-01-01"_s, u"2国务院"_s, u"有效"_s});
+    writeLawIndex(index);
     start();
     nextModule();
     QMenu *menu = frame->menuBar()->findChild<QMenu *>(u"MaintenanceMenu"_s);
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(menu->title(), u"数据维护"_s);
+    const int beeps = fakes.beeper.beeps;
     frame->findChild<QAction *>(u"Command1"_s)->trigger();
-    const QByteArray report = tree.readBytes(lawbaseFile(RedandentRecordsName));
-    EXPECT_FALSE(report.isEmpty());
+    EXPECT_EQ(form->Progress->caption(), u"2"_s);
+    EXPECT_EQ(fakes.beeper.beeps, beeps + 1);
+    const QString report = Gbk::decode(tree.readBytes(lawbaseFile(RedandentRecordsName)));
+    EXPECT_EQ(report, u"\"1    2003-04-01  (有效)甲规定\"\r\n"_s);
+    // Again on the same page: already recorded, nothing is added.
+    click(form->Label34);
+    frame->findChild<QAction *>(u"Command1"_s)->trigger();
+    EXPECT_EQ(Gbk::decode(tree.readBytes(lawbaseFile(RedandentRecordsName))), report);
     frame->findChild<QAction *>(u"Form2Action"_s)->trigger();
     QWidget *form2 = form->findChild<QWidget *>(u"Form2"_s);
     ASSERT_NE(form2, nullptr);
     auto *years = form2->findChild<QListWidget *>(u"List1"_s);
     ASSERT_NE(years, nullptr);
-    EXPECT_EQ(years->count(), 2);
-    // The check ends at the first record: no monthly source file here.
+    EXPECT_EQ(years->count(), 3);
+    // The check tells the first date, then ends at the first record: no
+    // monthly source file here.
+    fakes.messageBoxes.calls.clear();
     frame->findChild<QAction *>(u"Command2"_s)->trigger();
-    EXPECT_TRUE(form->Text1->text().startsWith(u"(200304)"_s)) << form->Text1->text().toStdString();
+    ASSERT_FALSE(fakes.messageBoxes.calls.empty());
+    EXPECT_EQ(fakes.messageBoxes.calls[0].text, u"2005-01-01"_s);
+    EXPECT_EQ(fakes.messageBoxes.calls[0].title, QString());
+    EXPECT_TRUE(form->Text1->text().startsWith(u"(200501)"_s)) << form->Text1->text().toStdString();
     EXPECT_EQ(form->sounds.played(Sounds::Kill), 1);
 }
