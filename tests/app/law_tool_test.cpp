@@ -8,36 +8,18 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Two documents of April 2003, one of 2001 and one undated, with their index.
+// The small database, on a tree of its own.
 class LawToolTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        a.body = u"合同双方应当遵守WTO规则。"_s;
-        b.date = u"2003-04-20"_s;
-        b.issuer = u"财政部"_s;
-        b.body = u"关于合同的管理。"_s;
-        c.date = u"2001-06-30"_s;
-        c.validity = u"失效"_s;
-        u.date = u"0000-00-00"_s;
-        u.body = u"无日期的合同文本。"_s;
-        writeContentFile(tree, 2003, 4, {a.text(), b.text()});
-        writeContentFile(tree, 2001, 6, {c.text()});
-        writeContentFile(tree, 0, 0, {u.text()});
-        tree.writeRecords(lawIndexPath(), {
-                                              {b.title, b.date, u"4财政部"_s, b.validity},
-                                              {a.title, a.date, u"26国务院"_s, a.validity},
-                                              {c.title, c.date, u"2国务院"_s, c.validity},
-                                              {u.title, u.date, u"7"_s, u.validity},
-                                          });
-    }
+    void SetUp() override { db.write(tree); }
 
     InstallTree tree;
-    LawDocument a{u"甲合同规定"_s};
-    LawDocument b{u"乙管理办法"_s};
-    LawDocument c{u"丙决定"_s};
-    LawDocument u{u"丁范本"_s};
+    SmallLawDatabase db;
+    const LawDocument &a = db.a;
+    const LawDocument &b = db.b;
+    const LawDocument &c = db.c;
+    const LawDocument &u = db.u;
 };
 
 } // namespace
