@@ -24,6 +24,15 @@ Layouts::Layouts(Form1 &form)
     : f(form)
 {}
 
+void Layouts::placePaneLines(int text4FromBottom)
+{
+    setGeometry(f.Text4, left(f.RichTextBox1) + 40,
+                top(f.RichTextBox1) + height(f.RichTextBox1) - text4FromBottom,
+                width(f.RichTextBox1) - 350, height(f.Text4));
+    setGeometry(f.Text5, left(f.Text4), top(f.Text4) - 240, width(f.Text4), height(f.Text5));
+    setGeometry(f.Text10, left(f.Text5), top(f.Text5) - 400, width(f.Text5), height(f.Text10));
+}
+
 void Layouts::List1SetFocus()
 {
     if (f.module() != 3) {
@@ -51,13 +60,7 @@ void Layouts::List1SetFocus()
                 setWidth(f.Text2, width(f.RichTextBox1) - width(f.Label17));
                 setLeft(f.Picture1,
                         left(f.RichTextBox1) + width(f.RichTextBox1) - width(f.Picture1) - 300);
-                setGeometry(f.Text4, left(f.RichTextBox1) + 40,
-                            top(f.RichTextBox1) + height(f.RichTextBox1) - 240,
-                            width(f.RichTextBox1) - 350, height(f.Text4));
-                setGeometry(f.Text5, left(f.Text4), top(f.Text4) - 240, width(f.Text4),
-                            height(f.Text5));
-                setGeometry(f.Text10, left(f.Text5), top(f.Text5) - 400, width(f.Text5),
-                            height(f.Text10));
+                placePaneLines(240);
             } catch (const SizeError &) {
             }
         }
@@ -88,11 +91,7 @@ void Layouts::Richtextbox1SetFocus()
         setLeft(f.Text2, left(f.Label17) + width(f.Label17));
         setWidth(f.Text2, width(f.RichTextBox1) - width(f.Label17));
         setLeft(f.Picture1, left(f.RichTextBox1) + width(f.RichTextBox1) - width(f.Picture1) - 300);
-        setGeometry(f.Text4, left(f.RichTextBox1) + 40,
-                    top(f.RichTextBox1) + height(f.RichTextBox1) - 300, width(f.RichTextBox1) - 350,
-                    height(f.Text4));
-        setGeometry(f.Text5, left(f.Text4), top(f.Text4) - 240, width(f.Text4), height(f.Text5));
-        setGeometry(f.Text10, left(f.Text5), top(f.Text5) - 400, width(f.Text5), height(f.Text10));
+        placePaneLines(300);
     } catch (const SizeError &) {
     }
 }

@@ -24,5 +24,8 @@ public:
     void stripClick();
 
 private:
+    // The e-mail line Text4 near the pane's bottom, Text5 and Text10 stacked above it.
+    void placePaneLines(int text4FromBottom);
+
     Form1 &f;
 };
