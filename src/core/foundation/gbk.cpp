@@ -115,10 +115,15 @@ qsizetype characterLength(QByteArrayView bytes, qsizetype pos)
 
 QString decode(QByteArrayView bytes)
 {
+    QString out(bytes.size(), Qt::Uninitialized);
+    out.truncate(decodeInto(bytes, reinterpret_cast<char16_t *>(out.data())));
+    return out;
+}
+
+qsizetype decodeInto(QByteArrayView bytes, char16_t *d)
+{
     const qsizetype n = bytes.size();
     const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
-    QString out(n, Qt::Uninitialized);
-    char16_t *d = reinterpret_cast<char16_t *>(out.data());
     char16_t *const begin = d;
     const TwoByteTables *t = nullptr;
     qsizetype i = 0;
@@ -148,8 +153,7 @@ QString decode(QByteArrayView bytes)
         }
         i += len;
     }
-    out.truncate(d - begin);
-    return out;
+    return d - begin;
 }
 
 QByteArray encode(QStringView text)

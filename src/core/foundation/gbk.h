@@ -17,6 +17,9 @@ namespace Gbk {
 // Decodes code page 936 bytes. A byte sequence that is not valid (including a
 // character cut off at the end) becomes U+FFFD; nothing else is dropped.
 QString decode(QByteArrayView bytes);
+// The same into a buffer with room for bytes.size() UTF-16 units (never more
+// are written); returns how many were written.
+qsizetype decodeInto(QByteArrayView bytes, char16_t *out);
 
 // Encodes text as code page 936 bytes (GB18030 four-byte form where needed).
 // An unpaired surrogate, which is no character at all, is written as "?".

@@ -15,6 +15,9 @@ class LawRecord
 public:
     LawRecord() = default;
     LawRecord(QStringView title, QStringView date, QStringView org, QStringView validity);
+    // The four fields as they stand in the index file, decoded once into the joined text.
+    static LawRecord fromBytes(QByteArrayView title, QByteArrayView date, QByteArrayView org,
+                               QByteArrayView validity);
 
     QStringView title() const { return QStringView(m_text).first(m_dateAt); }
     QStringView date() const { return QStringView(m_text).sliced(m_dateAt, m_orgAt - m_dateAt); }
