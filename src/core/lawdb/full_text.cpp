@@ -126,30 +126,67 @@ FullTextMatcher::~FullTextMatcher() = default;
 
 namespace {
 
-// An ASCII word in either case at a character boundary; also tells whether
-// the document holds a four-byte character (or damaged bytes that look like
-// one), the only way other characters could upper-case into ASCII letters.
-bool foldedSearch(QByteArrayView doc, QByteArrayView folded, bool *fourByteSeen)
+// Whether the bytes hold a four-byte form (or damaged bytes that look like
+// one): a lead byte, a digit, a lead byte, a digit. Branch-free over blocks
+// so that the compiler can vectorise it; only the block with a hit is
+// looked at again.
+bool hasFourByteForm(QByteArrayView doc)
 {
     const auto *d = reinterpret_cast<const unsigned char *>(doc.data());
-    const auto *f = reinterpret_cast<const unsigned char *>(folded.data());
     const qsizetype n = doc.size();
-    const qsizetype m = folded.size();
-    const unsigned char first = f[0];
-    for (qsizetype i = 0; i < n; ++i) {
-        const unsigned char b = d[i];
-        if (isLeadByte(b) && i + 3 < n && isDigitByte(d[i + 1]) && isLeadByte(d[i + 2]) &&
+    constexpr qsizetype Block = 64;
+    qsizetype i = 0;
+    for (; i + Block + 3 <= n; i += Block) {
+        unsigned acc = 0;
+        for (qsizetype k = i; k < i + Block; ++k) {
+            const unsigned lead1 = unsigned(d[k] - 0x81u) <= 0x7Du;
+            const unsigned digit1 = unsigned(d[k + 1] - 0x30u) <= 9u;
+            const unsigned lead2 = unsigned(d[k + 2] - 0x81u) <= 0x7Du;
+            const unsigned digit2 = unsigned(d[k + 3] - 0x30u) <= 9u;
+            acc |= lead1 & digit1 & lead2 & digit2;
+        }
+        if (acc)
+            return true;
+    }
+    for (; i + 3 < n; ++i) {
+        if (isLeadByte(d[i]) && isDigitByte(d[i + 1]) && isLeadByte(d[i + 2]) &&
             isDigitByte(d[i + 3]))
-            *fourByteSeen = true;
-        if (asciiUpper(b) != first || i + m > n)
-            continue;
-        qsizetype k = 1;
-        while (k < m && asciiUpper(d[i + k]) == f[k])
-            ++k;
-        if (k == m && Gbk::isCharacterStart(doc, i))
             return true;
     }
     return false;
+}
+
+// An ASCII word in either case at a character boundary. The candidates are
+// found with memchr for the upper and the lower case of the first letter.
+bool foldedSearch(QByteArrayView doc, QByteArrayView folded)
+{
+    const char *d = doc.data();
+    const qsizetype n = doc.size();
+    const qsizetype m = folded.size();
+    const char upper = folded[0];
+    const char lower = (upper >= 'A' && upper <= 'Z') ? char(upper + 32) : upper;
+    const auto next = [&](char c, qsizetype from) -> qsizetype {
+        if (from > n - m)
+            return n;
+        const void *hit = std::memchr(d + from, c, size_t(n - m + 1 - from));
+        return hit ? static_cast<const char *>(hit) - d : n;
+    };
+    qsizetype atUpper = next(upper, 0);
+    qsizetype atLower = lower == upper ? n : next(lower, 0);
+    while (true) {
+        const qsizetype i = std::min(atUpper, atLower);
+        if (i >= n)
+            return false;
+        qsizetype k = 1;
+        while (k < m && char(asciiUpper(static_cast<unsigned char>(d[i + k]))) == folded[k])
+            ++k;
+        if (k == m && Gbk::isCharacterStart(doc, i))
+            return true;
+        if (i == atUpper)
+            atUpper = next(upper, i + 1);
+        else
+            atLower = next(lower, i + 1);
+    }
 }
 
 } // namespace
@@ -171,16 +208,18 @@ bool FullTextMatcher::matches(QByteArrayView doc) const
                 return false;
             continue;
         }
-        if (w->rawHitDecides && Gbk::indexOf(doc, w->raw) >= 0)
-            continue;
         if (w->kind == Word::Kind::Ascii) {
-            bool fourByte = false;
-            if (foldedSearch(doc, w->folded, &fourByte))
+            // The folded search finds the word in every letter case, the
+            // upper case included.
+            if (foldedSearch(doc, w->folded))
                 continue;
-            if (!fourByte || !exact(w->upper))
+            // Only a four-byte character could still upper-case into the word.
+            if (!hasFourByteForm(doc) || !exact(w->upper))
                 return false;
             continue;
         }
+        if (w->rawHitDecides && Gbk::indexOf(doc, w->raw) >= 0)
+            continue;
         if (!w->anchor.isEmpty() && Gbk::indexOf(doc, w->anchor) < 0)
             return false;
         if (!exact(w->upper))
