@@ -72,6 +72,22 @@ TEST(FullTextMatcher, MatchesOnlyOnCharacterBoundaries)
     EXPECT_TRUE(matches(u"a"_s, tricky + u"a"));
 }
 
+TEST(FullTextMatcher, LatinWordsInEveryCaseAndFromFourByteCharacters)
+{
+    // ı (U+0131, outside GBK: a four-byte character) upper-cases to I. It is
+    // found wherever it stands, whatever the text around it.
+    for (int offset = 0; offset < 140; ++offset) {
+        const QString filler(offset, u'中');
+        EXPECT_TRUE(matches(u"int"_s, filler + u"ınt"_s)) << offset;
+        EXPECT_TRUE(matches(u"int"_s, filler + u"iNt"_s + filler)) << offset;
+        EXPECT_FALSE(matches(u"int"_s, filler + u"in t"_s + filler)) << offset;
+        EXPECT_EQ(matches(u"int"_s, filler + u"ın"_s), reference(u"int"_s, filler + u"ın"_s));
+    }
+    EXPECT_TRUE(matches(u"wto"_s, u"遵守wTo规则"_s));
+    EXPECT_TRUE(matches(u"WTO 规则"_s, u"遵守Wto规则"_s));
+    EXPECT_FALSE(matches(u"wto"_s, u"遵守w to规则"_s));
+}
+
 TEST(FullTextMatcher, NoTwoByteCharacterUpperCasesIntoAscii)
 {
     // The ASCII search relies on this: only ASCII letters and four-byte
