@@ -243,12 +243,12 @@ void Form1::placeElements()
     setGeometry(Check2, W - 1300, 560, 1200, 240);
 
     // Keyword row.
-    setGeometry(Label16, 60, 880, 1400, 270);
-    setGeometry(Label18, 60, 1150, 1400, 240);
+    setGeometry(Label16, 30, 880, 1460, 270);
+    setGeometry(Label18, 30, 1180, 1460, 240);
     setGeometry(Text1, 1500, 880, 9800 - 1400 - 60, 300);
     setGeometry(Check1, 1500 + 9800 - 1400 - 60 - 1200, 1180, 1200, 240);
     setGeometry(Label17, 9860, 880, 1400, 270);
-    setGeometry(Label19, 9860, 1150, 1400, 240);
+    setGeometry(Label19, 9860, 1180, 1800, 240);
     setGeometry(Text2, 9860 + 1400, 880, 3300 - 1400, 300);
 
     // Page row.
