@@ -263,3 +263,44 @@ TEST_F(WindowTest, KeywordSelectionFeedsTheCopyButton)
     QTest::mouseRelease(form->Text1, Qt::LeftButton, {}, QPoint(2, 2));
     EXPECT_FALSE(form->Image19->isEnabled());
 }
+
+TEST_F(WindowTest, EachCategoryOfTheOtherModules)
+{
+    writeErrNoList();
+    start();
+    const struct {
+        int category;
+        QStringList headers;
+        bool combo;
+    } directory[] = {
+        {1, {u"名称"_s, u"电话区号"_s, u"类别"_s}, false},
+        {2, {u"名称"_s, u"电话"_s, u"类别"_s}, false},
+        {3, {u"名称"_s, u"邮政编码"_s, u"类别"_s}, false},
+        {4, {u"网站名称(双击名称上网)"_s, u"网址(URL)"_s, u"类别"_s}, true},
+        {5, {u"名称"_s, u"电话\\传真"_s, u"类别"_s}, false},
+        {6, {u"名称"_s, u"电话\\传真"_s, u"类别"_s}, false},
+        {7, {u"名称"_s, u"电话"_s, u"类别"_s}, false},
+        {8, {u"名称"_s, u"电话\\传真"_s, u"类别"_s}, false},
+        {10, {u"名称"_s, u"代码/地址"_s, u"类别或隶属关系"_s}, false},
+    };
+    goToModule(3);
+    for (const auto &d : directory) {
+        click(form->categoryButton(d.category));
+        EXPECT_EQ(headers(form->List1), d.headers) << d.category;
+        EXPECT_EQ(form->Combo1->isVisible(), d.combo) << d.category;
+        EXPECT_EQ(form->state.Category, d.category);
+        EXPECT_TRUE(highlighted(d.category)) << d.category;
+    }
+
+    goToModule(1);
+    const QStringList names = {u"企业"_s, u"行政"_s, u"事业"_s,     u"公益"_s, u"私人"_s,
+                               u"涉外"_s, u"刑事"_s, u"知识产权"_s, u"其他"_s, u"其他"_s};
+    for (int n = 1; n <= 10; ++n) {
+        click(form->categoryButton(n));
+        EXPECT_EQ(form->state.Category, n);
+        EXPECT_EQ(form->state.CurCategoryName, names[n - 1]) << n;
+        EXPECT_EQ(form->state.RecordShown, 0);
+        EXPECT_EQ(headers(form->List1),
+                  (QStringList{u"名称 (同右边框内第一行)"_s, u"类别"_s, u"上一次编辑时间"_s}));
+    }
+}
