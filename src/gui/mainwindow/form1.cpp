@@ -8,6 +8,7 @@
 #include "gui/mainwindow/layouts.h"
 #include "gui/mainwindow/module_switch.h"
 #include "gui/mainwindow/record_list.h"
+#include "gui/mainwindow/text_pane.h"
 #include "gui/mainwindow/twips.h"
 
 #include <QCheckBox>
@@ -71,6 +72,7 @@ Form1::Form1(const DriveMap &drives, const Clock &clock, PlatformServices servic
     placeElements();
     m_recordList = std::make_unique<RecordList>(*this);
     m_layouts = std::make_unique<Layouts>(*this);
+    m_textPane = std::make_unique<TextPane>(*this);
     m_law = std::make_unique<LawModule>(*this);
     m_clients = std::make_unique<ClientModule>(*this);
     m_directory = std::make_unique<DirectoryModule>(*this);
@@ -180,6 +182,8 @@ void Form1::createElements()
     Text8 = make<QLineEdit>(this, u"Text8"_s);
     Text9 = make<QLineEdit>(this, u"Text9"_s);
     Text11 = make<QLineEdit>(this, u"Text11"_s);
+    Text11->setText(u"双击正文进入Word编辑"_s);
+    Text11->setReadOnly(true);
     for (QLineEdit *tip : {Text6, Text7, Text8, Text9, Text10, Text11})
         tip->hide();
     Frame2 = make<QFrame>(this, u"Frame2"_s);
@@ -353,6 +357,9 @@ void Form1::wireEvents()
     connect(List1, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem *item) { m_layouts->rowClick(item); });
     connect(Image14, &ClickLabel::clicked, this, [this] { m_layouts->stripClick(); });
+    connect(Image15, &ClickLabel::clicked, this, [this] { m_textPane->wordButtonClicked(); });
+    connect(Image16, &ClickLabel::clicked, this, [this] { m_textPane->pasteClicked(); });
+    connect(Image19, &ClickLabel::clicked, this, [this] { m_textPane->copyClicked(); });
     connect(Image1, &ClickLabel::clicked, this, [this] { window()->close(); });
 }
 
@@ -493,14 +500,20 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::FocusIn:
-        if (watched == Text1)
+        if (watched == Text1) {
+            state.FocusedInput = 1;
             m_law->Text1GotFocus();
-        else if (watched == Text2)
+        } else if (watched == Text2) {
+            state.FocusedInput = 2;
             m_law->Text2GotFocus();
-        else if (watched == List1)
+        } else if (watched == RichTextBox1) {
+            state.FocusedInput = 5;
+        } else if (watched == List1)
             m_recordList->listGotFocus();
         break;
     case QEvent::FocusOut:
+        if (watched == Text1 || watched == Text2 || watched == RichTextBox1)
+            state.FocusedInput = 0;
         if (watched == Text1)
             Label16->setStyleSheet(u"color: #808080"_s);
         else if (watched == Text2)
@@ -539,12 +552,16 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseButtonRelease:
         if (watched == Text1 || watched == Text2)
             m_layouts->copyFromSelection(static_cast<QLineEdit *>(watched));
+        else if (watched == RichTextBox1->viewport())
+            m_textPane->clicked();
         break;
     case QEvent::MouseButtonPress:
         if (watched == List1->viewport())
             m_recordList->listClicked();
-        else if (watched == RichTextBox1->viewport())
-            m_layouts->Richtextbox1SetFocus();
+        break;
+    case QEvent::MouseButtonDblClick:
+        if (watched == RichTextBox1->viewport())
+            m_textPane->doubleClicked();
         break;
     default:
         break;

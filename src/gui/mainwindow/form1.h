@@ -31,6 +31,7 @@ class Layouts;
 class LawModule;
 class ModuleSwitch;
 class RecordList;
+class TextPane;
 
 // The main window: owns the elements, the shared main-window state and the
 // routing of events to the module classes. Its behaviour lives in the
@@ -81,6 +82,7 @@ public:
     ModuleSwitch &moduleSwitch() { return *m_moduleSwitch; }
     RecordList &recordList() { return *m_recordList; }
     Layouts &layouts() { return *m_layouts; }
+    TextPane &textPane() { return *m_textPane; }
     LawModule &law() { return *m_law; }
     ClientModule &clients() { return *m_clients; }
     DirectoryModule &directory() { return *m_directory; }
@@ -165,6 +167,7 @@ private:
     std::unique_ptr<ModuleSwitch> m_moduleSwitch;
     std::unique_ptr<RecordList> m_recordList;
     std::unique_ptr<Layouts> m_layouts;
+    std::unique_ptr<TextPane> m_textPane;
     std::unique_ptr<LawModule> m_law;
     std::unique_ptr<ClientModule> m_clients;
     std::unique_ptr<DirectoryModule> m_directory;

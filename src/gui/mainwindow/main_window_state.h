@@ -22,6 +22,10 @@ struct MainWindowState {
     qint16 OverBackground = 0;
     qint16 ReminderFlag = 0;
     QString ClientDateFilter;
+    // The input that last had the focus: 1 Text1, 2 Text2, 5 the text pane, 0 none.
+    int FocusedInput = 0;
+    // Consecutive Enter presses in the text pane since the last other key.
+    int EnterCount = 0;
     QVariant HintX = 0;
     QVariant HintY = 0;
 

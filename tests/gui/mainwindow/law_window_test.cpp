@@ -349,3 +349,58 @@ TEST_F(LawWindowTest, AVeryLongTextAsksFirst)
     EXPECT_TRUE(form->Label36->text().isEmpty());
     EXPECT_NE(colourAt(0), QColor(255, 0, 0));
 }
+
+TEST_F(LawWindowTest, PaneClicksAndTheWordProcessorHandOver)
+{
+    writeDatabase();
+    startInLaw();
+    fakes.messageBoxes.calls.clear();
+    QTest::mouseClick(form->RichTextBox1->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
+    ASSERT_NE(lastMessage(), nullptr);
+    EXPECT_EQ(lastMessage()->text, u"请在左边的列表中选择记录。"_s);
+    EXPECT_EQ(lastMessage()->title, u"提示"_s);
+    EXPECT_EQ(lastMessage()->icon, MessageIcon::Information);
+
+    clickRow(1);
+    form->Text2->setText(u"合同"_s);
+    form->Text2->setFocus();
+    QTest::keyClick(form->Text2, Qt::Key_Return);
+    QTest::mouseClick(form->RichTextBox1->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
+    EXPECT_TRUE(form->Text11->isVisible());
+    EXPECT_EQ(form->Text11->text(), u"双击正文进入Word编辑"_s);
+    EXPECT_EQ(Twips::left(form->RichTextBox1), 3030); // the reading layout
+
+    QTest::mouseDClick(form->RichTextBox1->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
+    EXPECT_FALSE(form->Text11->isVisible());
+    const QString path = u"c:\\program files\\quorix\\Word编辑-法律法规.rtf"_s;
+    ASSERT_EQ(fakes.shellOpen.calls.size(), 1u);
+    EXPECT_EQ(fakes.shellOpen.calls[0].target, tree.hostPath(path));
+    const QByteArray rtf = tree.readBytes(path);
+    EXPECT_TRUE(rtf.startsWith("{\\rtf1"));
+    // The four marks of the word find are red in the document.
+    EXPECT_EQ(rtf.count("\\cf2 "), 4);
+
+    // The word button does the same; in the directory it does nothing.
+    click(form->Image15);
+    EXPECT_EQ(fakes.shellOpen.calls.size(), 2u);
+    goToModule(3);
+    click(form->Image15);
+    EXPECT_EQ(fakes.shellOpen.calls.size(), 2u);
+}
+
+TEST_F(LawWindowTest, CopyAndPasteButtons)
+{
+    writeDatabase();
+    startInLaw();
+    clickRow(0);
+    click(form->Image19);
+    EXPECT_EQ(fakes.clipboard.content, u"2003-04-20  (有效)乙管理办法"_s);
+    fakes.clipboard.content = u"办法"_s;
+    form->Text1->setFocus();
+    form->Text1->clear();
+    click(form->Image16);
+    EXPECT_EQ(form->Text1->text(), u"办法"_s);
+    form->Text2->setFocus();
+    click(form->Image16);
+    EXPECT_EQ(form->Text2->text(), u"办法"_s);
+}
