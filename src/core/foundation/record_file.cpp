@@ -88,6 +88,46 @@ std::optional<QByteArray> RecordFile::readAll(const QString &path, FileResult *r
     return bytes;
 }
 
+MappedFile::MappedFile() = default;
+MappedFile::~MappedFile() = default;
+MappedFile::MappedFile(MappedFile &&) noexcept = default;
+MappedFile &MappedFile::operator=(MappedFile &&) noexcept = default;
+
+std::optional<MappedFile> RecordFile::map(const QString &path, FileResult *result) const
+{
+    QString host;
+    FileResult r = resolveFor(path, &host);
+    std::optional<MappedFile> mapped;
+    if (r) {
+        auto file = std::make_unique<QFile>(host);
+        if (!QFileInfo(host).isFile()) {
+            r = FileResult::failure(FileResult::Error::NotFound, host);
+        } else if (!file->open(QIODevice::ReadOnly)) {
+            r = FileResult::failure(FileResult::Error::ReadFailed, host, file->errorString());
+        } else {
+            mapped.emplace();
+            const qint64 size = file->size();
+            // An empty file has nothing to map.
+            if (size > 0) {
+                const uchar *data = file->map(0, size);
+                if (!data) {
+                    r = FileResult::failure(FileResult::Error::ReadFailed, host,
+                                            file->errorString());
+                    mapped.reset();
+                } else {
+                    mapped->m_bytes =
+                        QByteArrayView(reinterpret_cast<const char *>(data), qsizetype(size));
+                }
+            }
+            if (mapped)
+                mapped->m_file = std::move(file);
+        }
+    }
+    if (result)
+        *result = r;
+    return mapped;
+}
+
 bool RecordFile::readInto(const QString &path, QByteArray &buffer, FileResult *result) const
 {
     QString host;

@@ -9,7 +9,32 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <memory>
 #include <optional>
+
+class QFile;
+
+// A file's bytes mapped into memory for reading, without a copy: for large
+// files read once from start to end, so that no buffer of their size is
+// made. The bytes stay valid while the object lives.
+class MappedFile
+{
+public:
+    MappedFile();
+    ~MappedFile();
+    MappedFile(MappedFile &&) noexcept;
+    MappedFile &operator=(MappedFile &&) noexcept;
+
+    QByteArrayView bytes() const { return m_bytes; }
+    // The bytes as a QByteArray that does not own them (no copy): it must
+    // not outlive this object; copies taken of parts of it are independent.
+    QByteArray rawData() const { return QByteArray::fromRawData(m_bytes.data(), m_bytes.size()); }
+
+private:
+    friend class RecordFile;
+    std::unique_ptr<QFile> m_file;
+    QByteArrayView m_bytes;
+};
 
 // The file operations of the system, on its own paths
 // (c:\program files\quorix\clients\clients.txt) or on host paths, resolved
@@ -41,6 +66,9 @@ public:
 
     // The whole file's bytes.
     std::optional<QByteArray> readAll(const QString &path, FileResult *result = nullptr) const;
+    // The whole file's bytes mapped into memory; nullopt with the reason in
+    // *result when the file is missing or cannot be read.
+    std::optional<MappedFile> map(const QString &path, FileResult *result = nullptr) const;
     // The whole file's bytes into the buffer, which keeps its capacity from
     // call to call; false (the buffer emptied) when the file cannot be read.
     bool readInto(const QString &path, QByteArray &buffer, FileResult *result = nullptr) const;

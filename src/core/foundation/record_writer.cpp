@@ -67,6 +67,11 @@ void RecordWriter::write(const Record &values)
     m_buffer += formatRecord(values.constData(), values.size());
 }
 
+void RecordWriter::writeBytes(QByteArrayView bytes)
+{
+    m_buffer += bytes;
+}
+
 FileResult RecordWriter::commit()
 {
     if (m_mode == Mode::Replace)

@@ -4,6 +4,7 @@
 #include "core/foundation/record_value.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 #include <initializer_list>
@@ -29,6 +30,9 @@ public:
 
     void write(std::initializer_list<RecordValue> values);
     void write(const Record &values);
+    // Bytes already in the record format, added as they stand: records
+    // carried over from a file without being read into values.
+    void writeBytes(QByteArrayView bytes);
 
     [[nodiscard]] FileResult commit();
 

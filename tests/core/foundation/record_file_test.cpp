@@ -60,6 +60,38 @@ TEST(RecordFile, ReadingAMissingFileSaysSo)
     EXPECT_FALSE(files.exists(u"q:\\x.txt"_s));
 }
 
+TEST(RecordFile, MapsAFileForReading)
+{
+    InstallTree tree;
+    const RecordFile files = tree.files();
+    const QString path = InstallTree::install(u"clients\\clients.txt"_s);
+    const QByteArray bytes = "\"\xBC\xD7\",\"t\"\r\n";
+    touch(tree.hostPath(path), bytes);
+
+    std::optional<MappedFile> mapped =
+        files.map(u"C:\\PROGRAM FILES\\quorix\\CLIENTS\\Clients.TXT"_s);
+    ASSERT_TRUE(mapped);
+    EXPECT_EQ(mapped->bytes(), bytes);
+    EXPECT_EQ(mapped->rawData(), bytes);
+    // The mapping outlives a replace of the file, and keeps the old bytes.
+    const MappedFile moved = std::move(*mapped);
+    touch(tree.hostPath(path) + u".new"_s, "other");
+    ASSERT_TRUE(QFile::remove(tree.hostPath(path)));
+    ASSERT_TRUE(QFile::rename(tree.hostPath(path) + u".new"_s, tree.hostPath(path)));
+    EXPECT_EQ(moved.bytes(), bytes);
+
+    touch(tree.hostPath(path), QByteArray());
+    mapped = files.map(path);
+    ASSERT_TRUE(mapped);
+    EXPECT_TRUE(mapped->bytes().isEmpty());
+
+    FileResult result;
+    EXPECT_FALSE(files.map(InstallTree::install(u"nothing.txt"_s), &result));
+    EXPECT_EQ(result.error, FileResult::Error::NotFound);
+    EXPECT_FALSE(files.map(InstallTree::install(u"clients"_s), &result)) << "a folder";
+    EXPECT_EQ(result.error, FileResult::Error::NotFound);
+}
+
 TEST(RecordFile, WriteThenReadThroughSystemPaths)
 {
     InstallTree tree;

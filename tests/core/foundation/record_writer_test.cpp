@@ -116,6 +116,20 @@ TEST(RecordWriter, WritingReplacesAndAppendingAdds)
     EXPECT_EQ(fileBytes(fresh), "\"first\"\r\n");
 }
 
+TEST(RecordWriter, CarriedOverBytesStandAsTheyAre)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"f.txt"_s);
+    // Bytes taken from another file: a record of another shape, a field that
+    // is no valid code page 936 and no line end at the end.
+    const QByteArray kept = "\"a\",\"b\",7\r\n\"\x81\x20\",\"x\"";
+    RecordWriter w(path, RecordWriter::Mode::Replace);
+    w.write({u"new"_s, 1});
+    w.writeBytes(kept);
+    ASSERT_TRUE(w.commit().ok());
+    EXPECT_EQ(fileBytes(path), "\"new\",1\r\n" + kept);
+}
+
 TEST(RecordWriter, FailedRewriteLeavesTheOldFileWhole)
 {
     QTemporaryDir dir;
