@@ -10,5 +10,6 @@ int main(int argc, char *argv[])
     addLawImportCommands(commands);
     addLawCommands(commands);
     addLawMaintenanceCommands(commands);
+    addClientCommands(commands);
     return runTool(QCoreApplication::arguments().mid(1), commands);
 }
