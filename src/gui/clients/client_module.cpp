@@ -1,5 +1,8 @@
 #include "gui/clients/client_module.h"
 
+#include "core/clients/client_classes.h"
+#include "core/clients/client_names.h"
+#include "core/clients/client_search.h"
 #include "core/foundation/clock.h"
 #include "core/foundation/date_text.h"
 #include "core/foundation/install_paths.h"
@@ -7,8 +10,10 @@
 #include "gui/mainwindow/record_list.h"
 
 #include <QDateEdit>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QTextEdit>
+#include <QTreeWidget>
 
 using namespace Qt::StringLiterals;
 
@@ -18,6 +23,21 @@ QString dateKey(QDate d)
 {
     return QString::number(d.year()) + u'-' + QString::number(d.month()) + u'-' +
            QString::number(d.day());
+}
+
+MessageIcon iconOf(ClientNotice::Icon icon)
+{
+    switch (icon) {
+    case ClientNotice::Icon::Information:
+        return MessageIcon::Information;
+    case ClientNotice::Icon::Warning:
+        return MessageIcon::Warning;
+    case ClientNotice::Icon::Critical:
+        return MessageIcon::Critical;
+    case ClientNotice::Icon::None:
+        break;
+    }
+    return MessageIcon::None;
 }
 
 } // namespace
@@ -31,32 +51,38 @@ QString ClientModule::remindFile()
     return InstallPaths::installDir() + InstallPaths::clientsDir() + u"remind.txt"_s;
 }
 
-void ClientModule::clearRegister() {}
+void ClientModule::show(const ClientNotice &notice)
+{
+    f.services().messageBoxes.show(
+        {notice.text, notice.title, iconOf(notice.icon), MessageButtons::Ok, std::nullopt});
+}
 
-void ClientModule::LoadClients() {}
+void ClientModule::clearRegister()
+{
+    m_reg = ClientReg();
+}
+
+void ClientModule::LoadClients()
+{
+    ClientsLoad load = ::LoadClients(f.files());
+    m_reg = std::move(load.reg);
+    if (load.notice)
+        show(*load.notice);
+}
 
 void ClientModule::CustClass()
 {
-    const QString path = f.state.ModuleDir.toString() + u"class.txt"_s;
-    if (!f.files().exists(path))
-        return;
-    auto reader = f.files().openForReading(path);
-    if (!reader)
-        return;
-    for (int k = 1; k <= 8 && !reader->atEnd(); ++k) {
-        const auto record = reader->readRecord();
-        if (!record || record->isEmpty())
-            break;
-        const QString text = record->front().toText();
-        const QString number = QString::number(k) + u'.';
-        f.categoryButton(k)->setText(text.startsWith(number) ? text : number + text);
-    }
+    const QStringList captions = ::CustClass(f.files(), f.state.ModuleDir.toString());
+    for (int k = 1; k <= captions.size() && k <= 8; ++k)
+        f.categoryButton(k)->setText(captions[k - 1]);
 }
 
 void ClientModule::categoryClick(int number)
 {
-    Q_UNUSED(number);
-    if (f.state.nameState() == 0) {
+    if (f.state.nameState() != 0) {
+        if (number <= 9)
+            ClientClass();
+    } else {
         f.recordList().clearRows();
         f.clearPane();
     }
@@ -64,32 +90,132 @@ void ClientModule::categoryClick(int number)
     f.state.RecordShown = 0;
 }
 
-void ClientModule::FindClients(const QString &dateFilter)
+void ClientModule::FindClients(const QString &mode)
 {
-    Q_UNUSED(dateFilter);
+    ClientQuery query;
+    query.Category = f.state.Category;
+    query.CurCategoryName = f.state.CurCategoryName;
+    query.keyWords = f.keyWords;
+    query.keywordBoxBlank = f.Text1->text().trimmed().isEmpty();
+    query.date =
+        FindClientsDate(mode, f.DTPicker1->date(), f.clock().today(), f.state.ReminderFlag);
+    FindClientsResult result = ::FindClients(m_reg, query);
     RecordList &list = f.recordList();
-    list.ListBuffer.clear();
-    f.TotalRecords->setCaption(u"0"_s);
-    f.RelevantRecords->setCaption(u"0"_s);
+    list.clearRows();
+    list.ListBuffer = std::move(result.ListBuffer);
+    m_dateHits = std::move(result.DateHits);
+    f.TotalRecords->setCaption(QString::number(result.TotalRecords));
+    f.RelevantRecords->setCaption(QString::number(result.RelevantRecords));
+    const int n = result.RelevantRecords;
+    f.Label35->setCaption(
+        QString::number(n / RecordList::PageSize + (n % RecordList::PageSize != 0 ? 1 : 0)));
     f.Progress->setCaption(u"1"_s);
+    f.txtProgress->setText(u"1"_s);
     list.DisplayIndex13Buffer();
+}
+
+void ClientModule::ClientClass()
+{
+    QTreeWidgetItem *item = f.List1->currentItem();
+    const QString row = item ? item->text(0) : QString();
+    const ClientClassResult r =
+        ::ClientClass(f.files(), m_reg, f.recordList().ListBuffer, f.RelevantRecords->number(),
+                      f.paneText(), row, f.state.CurCategoryName);
+    if (r.notice)
+        show(*r.notice);
+    if (r.written && item)
+        item->setText(1, f.state.CurCategoryName);
 }
 
 void ClientModule::rowClick(const QString &rowText)
 {
+    pick.PickedName = rowText;
+    pick.PrevName = rowText;
     f.clearPane();
     f.state.CurClient = rowText.trimmed();
-    // The client's folder; one that is there already is no error, and a
-    // folder that cannot be made shows no attachments.
-    if (!f.state.CurClient.isEmpty())
-        (void)f.files().makeDirectory(f.state.ModuleDir.toString() + f.state.CurClient);
-    // The attachment list shows the folder's files.
-    const QStringList attachments = f.files().listFiles(
-        InstallPaths::installDir() + InstallPaths::clientsDir() + f.state.CurClient);
+    // The client's folder: one already there is fine, a name that is no
+    // folder name is refused without touching the disk.
+    (void)makeClientFolder(f.files(), f.state.CurClient);
+    QStringList attachments;
+    if (const auto folder = clientFolderPath(f.state.CurClient))
+        attachments = f.files().listFiles(*folder);
     f.File1->clear();
     f.File1->addItems(attachments);
     f.Label23->setText(u"附件("_s + QString::number(attachments.size()) + u")>>"_s);
+    FindClientContents(rowText.toUpper());
     f.state.RecordShown = 1;
+    for (const DateHit &hit : std::as_const(m_dateHits)) {
+        if (hit.name.isEmpty())
+            break;
+        if (hit.name == rowText)
+            f.Text2->setText(hit.date);
+    }
+}
+
+void ClientModule::FindClientContents(const QString &name)
+{
+    if (const auto text = ::FindClientContents(f.files(), name)) {
+        f.setPaneText(*text);
+        f.state.RecordShown = 1;
+    }
+}
+
+void ClientModule::stageRecord(bool save)
+{
+    // 1. The name of the first line, and a stored record of that name.
+    if (NamePickUp(f.paneText(), pick, QuoteToggle))
+        f.state.NameState = 1;
+    const NameSearchResult found = NameSearch(f.files(), m_reg, pick, f.state.nameState());
+    if (found.found) {
+        f.setPaneText(found.text);
+        f.RichTextBox1->moveCursor(QTextCursor::End);
+        f.state.NameState = 2;
+    }
+    // 2. The name as a folder name; the folder is made at once.
+    const ValidName valid = ValidFileName(pick.PickedName);
+    if (valid.warning) {
+        show(*valid.warning);
+        f.clearPane();
+        f.RichTextBox1->setFocus();
+    }
+    if (!valid.name.isEmpty())
+        (void)makeClientFolder(f.files(), valid.name);
+    // 3. to 5.
+    editRecord = stageEditRecord(valid.name, f.paneText(), f.state.CurCategoryName, f.clock().now(),
+                                 QuoteToggle);
+    if (!save)
+        return;
+    // 6. The second Enter in a row stores the record and lists it.
+    const SaveEditResult saved = SaveEdit(f.files(), m_reg, editRecord);
+    if (saved.notice)
+        show(*saved.notice);
+    f.clearPane();
+    f.recordList().ListBuffer.clear();
+    clearRegister();
+    LoadClients();
+    FindClients(QString());
+}
+
+void ClientModule::paneEmptied()
+{
+    f.Label23->setText(u"附件>>>"_s);
+    QuoteToggle = 0;
+    f.state.CurClient.clear();
+    f.Image6->showPicture(f.files(), u"objpics\\loadphoto.jpg"_s);
+    f.state.RecordShown = 0;
+    f.File1->clear();
+    f.Frame2->hide();
+}
+
+void ClientModule::setEditText(const QString &text)
+{
+    editRecord.text = text;
+}
+
+void ClientModule::noPaneText()
+{
+    pick.NameFound.clear();
+    f.Image6->showPicture(f.files(), u"objpics\\loadphoto.jpg"_s);
 }
 
 void ClientModule::ensureRemindFile()

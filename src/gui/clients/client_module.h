@@ -1,24 +1,41 @@
 #pragma once
 
+#include "core/clients/client_edit.h"
+#include "core/clients/client_register.h"
+#include "core/clients/client_search.h"
+
 #include <QDate>
 #include <QString>
 
+#include <optional>
+
 class Form1;
 
-// The client archive on screen. The register, editing and search come with
-// the client archive; for now the module switches in and out with an empty
-// register and keeps the reminder record.
+// The client archive on screen: the register, the staging and saving of
+// the edited record, the search, the classes and the reminder record.
 class ClientModule
 {
 public:
     explicit ClientModule(Form1 &form);
 
+    const ClientReg &register_() const { return m_reg; }
+
     void clearRegister();
     void LoadClients();
     void CustClass();
     void categoryClick(int number);
-    void FindClients(const QString &dateFilter);
+    void FindClients(const QString &mode);
+    void ClientClass();
     void rowClick(const QString &rowText);
+    void FindClientContents(const QString &name);
+
+    // The edit cycle: Enter in the pane stages the record; with `save` the
+    // record is stored, the pane emptied and the list rebuilt.
+    void stageRecord(bool save);
+    // The pane became blank / holds this text / is empty.
+    void paneEmptied();
+    void setEditText(const QString &text);
+    void noPaneText();
 
     // The reminder record "clients\remind.txt": created with "0" and today
     // when missing, then read into ReminderFlag and the reminder date.
@@ -29,7 +46,15 @@ public:
 
     static QString remindFile();
 
+    NamePick pick;
+    int QuoteToggle = 0;
+    EditRecord editRecord;
+
 private:
+    void show(const ClientNotice &notice);
+
     Form1 &f;
+    ClientReg m_reg;
+    QList<DateHit> m_dateHits;
     QDate m_reminderDate;
 };

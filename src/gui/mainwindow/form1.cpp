@@ -2,6 +2,7 @@
 
 #include "core/foundation/clock.h"
 #include "core/foundation/install_paths.h"
+#include "gui/clients/client_editor.h"
 #include "gui/clients/client_module.h"
 #include "gui/directory/directory_module.h"
 #include "gui/lawdb/law_module.h"
@@ -75,6 +76,7 @@ Form1::Form1(const DriveMap &drives, const Clock &clock, PlatformServices servic
     m_textPane = std::make_unique<TextPane>(*this);
     m_law = std::make_unique<LawModule>(*this);
     m_clients = std::make_unique<ClientModule>(*this);
+    m_clientEditor = std::make_unique<ClientEditor>(*this);
     m_directory = std::make_unique<DirectoryModule>(*this);
     m_moduleSwitch = std::make_unique<ModuleSwitch>(*this);
     wireEvents();
@@ -169,6 +171,8 @@ void Form1::createElements()
     List1->header()->setSectionsClickable(false);
     RichTextBox1 = make<QTextEdit>(this, u"RichTextBox1"_s);
     RichTextBox1->setAcceptRichText(false);
+    // Tab leaves the pane (and so saves a client record) instead of being typed.
+    RichTextBox1->setTabChangesFocus(true);
     Picture1 = make<QFrame>(this, u"Picture1"_s);
     Picture1->setFrameShape(QFrame::Box);
     Image6 = new PictureButton(u"Image6"_s, Picture1);
@@ -179,12 +183,23 @@ void Form1::createElements()
     Text3->setReadOnly(true);
     Text6 = make<QLineEdit>(this, u"Text6"_s);
     Text7 = make<QLineEdit>(this, u"Text7"_s);
-    Text8 = make<QLineEdit>(this, u"Text8"_s);
-    Text9 = make<QLineEdit>(this, u"Text9"_s);
+    Text8 = make<QLabel>(this, u"Text8"_s);
+    Text9 = make<QLabel>(this, u"Text9"_s);
+    Text8->setText(ClientEditor::text8().trimmed());
+    Text9->setText(ClientEditor::text9().trimmed());
+    Text9->setWordWrap(true);
+    for (QLabel *hint : {Text8, Text9}) {
+        hint->setFrameShape(QFrame::Box);
+        hint->setAutoFillBackground(true);
+        QPalette yellow = hint->palette();
+        yellow.setColor(QPalette::Window, QColor(255, 255, 192));
+        hint->setPalette(yellow);
+    }
     Text11 = make<QLineEdit>(this, u"Text11"_s);
     Text11->setText(u"双击正文进入Word编辑"_s);
     Text11->setReadOnly(true);
-    for (QLineEdit *tip : {Text6, Text7, Text8, Text9, Text10, Text11})
+    for (QWidget *tip :
+         std::initializer_list<QWidget *>{Text6, Text7, Text8, Text9, Text10, Text11})
         tip->hide();
     Frame2 = make<QFrame>(this, u"Frame2"_s);
     Frame2->setFrameShape(QFrame::Box);
@@ -288,6 +303,9 @@ void Form1::placeElements()
     setGeometry(Text5, 9900, 1860 + H - 2150 - 480, 2950, 240);
     setGeometry(Text10, 9900, 1860 + H - 2150 - 880, 2950, 400);
     setGeometry(Frame2, 9860 + 3300 - 2960, 2600, 2900, 3600);
+    setGeometry(Text8, 10860, 2460, 2700, 1400);
+    setGeometry(Text9, 9900, 2000, 3200, 1100);
+    setGeometry(Text11, 10000, 2860, 2400, 270);
     setGeometry(Label23, 60, 60, 2780, 270);
     setGeometry(File1, 60, 360, 2780, 3180);
     setGeometry(Picture3, 2000, 4200, 8200, 500);
@@ -354,6 +372,7 @@ void Form1::wireEvents()
     });
     connect(Check1, &QCheckBox::toggled, this, [this] { m_law->Check1Click(); });
     connect(Text1, &QLineEdit::textChanged, this, [this] { m_law->Text1Changed(); });
+    connect(RichTextBox1, &QTextEdit::textChanged, this, [this] { m_clientEditor->changed(); });
     connect(List1, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem *item) { m_layouts->rowClick(item); });
     connect(Image14, &ClickLabel::clicked, this, [this] { m_layouts->stripClick(); });
@@ -508,6 +527,8 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
             m_law->Text2GotFocus();
         } else if (watched == RichTextBox1) {
             state.FocusedInput = 5;
+            if (module() == 1)
+                m_clientEditor->gotFocus();
         } else if (watched == List1)
             m_recordList->listGotFocus();
         break;
@@ -520,6 +541,8 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
             Label17->setStyleSheet(u"color: #808080"_s);
         else if (watched == List1)
             m_recordList->listLostFocus();
+        else if (watched == RichTextBox1)
+            m_clientEditor->lostFocus();
         else if (watched == txtProgress)
             m_recordList->pageEntry();
         break;
@@ -529,6 +552,8 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
             return m_law->Text1KeyPress(key);
         if (watched == Text2)
             return m_law->Text2KeyPress(key);
+        if (watched == RichTextBox1)
+            return m_clientEditor->keyPress(key);
         if (watched == txtProgress &&
             (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
             m_recordList->pageEntry();

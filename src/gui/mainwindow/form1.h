@@ -25,6 +25,7 @@ class QTextEdit;
 class QTreeWidget;
 class QTreeWidgetItem;
 
+class ClientEditor;
 class ClientModule;
 class DirectoryModule;
 class Layouts;
@@ -85,6 +86,7 @@ public:
     TextPane &textPane() { return *m_textPane; }
     LawModule &law() { return *m_law; }
     ClientModule &clients() { return *m_clients; }
+    ClientEditor &clientEditor() { return *m_clientEditor; }
     DirectoryModule &directory() { return *m_directory; }
 
     MainWindowState state;
@@ -132,8 +134,9 @@ public:
     PictureButton *Image6;
     QLineEdit *Text4, *Text5, *Text10;
     QLineEdit *Text3;
-    QLineEdit *Text6, *Text7, *Text8, *Text9, *Text11;
-    QFrame *Frame2; // attachment panel
+    QLineEdit *Text6, *Text7, *Text11;
+    QLabel *Text8, *Text9; // the editing hints
+    QFrame *Frame2;        // attachment panel
     QListWidget *File1;
     QLabel *Label23;
     QFrame *Picture3; // busy panel, with Label30 inside
@@ -170,5 +173,6 @@ private:
     std::unique_ptr<TextPane> m_textPane;
     std::unique_ptr<LawModule> m_law;
     std::unique_ptr<ClientModule> m_clients;
+    std::unique_ptr<ClientEditor> m_clientEditor;
     std::unique_ptr<DirectoryModule> m_directory;
 };

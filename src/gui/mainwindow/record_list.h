@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/clients/client_search.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -16,9 +18,7 @@ struct ListColumn {
 };
 
 // A row of the four-column buffer of the client archive and the directory.
-struct ListBufferRow {
-    QString columns[4];
-};
+using ListBufferRow = ClientListRow;
 
 // The record list, its pages and counters: column sets and sorting, the
 // page count update, the page change, the page buttons and entry, and the

@@ -1,0 +1,225 @@
+#include "window_fixture.h"
+
+#include "core/foundation/gbk.h"
+#include "gui/clients/client_editor.h"
+#include "gui/clients/client_module.h"
+
+#include <QTextCursor>
+
+namespace {
+
+const QString Register = u"c:\\program files\\quorix\\clients\\clients.txt"_s;
+
+Record client(const QString &name, const QString &category, const QString &rest,
+              const QString &timestamp = u"2026-11-01 09:00:00"_s)
+{
+    return {name, timestamp, category, name + u"\r\n"_s + rest};
+}
+
+} // namespace
+
+class ClientWindowTest : public WindowTest
+{
+protected:
+    void startWith(const QList<Record> &clients)
+    {
+        writeErrNoList();
+        if (!clients.isEmpty())
+            tree.writeRecords(Register, clients);
+        start();
+        fakes.messageBoxes.calls.clear();
+    }
+    QTextEdit *pane() const { return form->RichTextBox1; }
+    void enterPane() const
+    {
+        pane()->setFocus();
+        QApplication::processEvents();
+    }
+    void key(Qt::Key k) const { QTest::keyClick(pane(), k); }
+    QList<Record> stored() const
+    {
+        QList<Record> records;
+        auto reader = tree.files().openForReading(Register);
+        if (!reader)
+            return records;
+        while (!reader->atEnd()) {
+            const auto r = reader->readRecord();
+            if (!r)
+                break;
+            records.append(*r);
+        }
+        return records;
+    }
+    QString storedText(int i) const { return stored().value(i).value(3).toText(); }
+};
+
+TEST_F(ClientWindowTest, NameEnterTextEnterEnterSavesOnceAndLists)
+{
+    startWith({});
+    enterPane();
+    EXPECT_EQ(form->state.nameState(), 1);
+    EXPECT_EQ(form->Label36->text(), u"回车或TAB退出编辑!"_s);
+    EXPECT_TRUE(form->Text9->isVisible());
+
+    type(pane(), u"张三"_s);
+    EXPECT_TRUE(form->Text8->isVisible()); // the caret is on the first line
+    EXPECT_FALSE(form->Text9->isVisible());
+    key(Qt::Key_Return);
+    EXPECT_TRUE(tree.files().directoryExists(u"c:\\program files\\quorix\\clients\\张三"_s));
+    EXPECT_TRUE(stored().isEmpty()); // one Enter stages only
+    type(pane(), u"电话 010-1234"_s);
+    EXPECT_EQ(form->Label36->text(), u"编辑(连续回车=存盘;TAB=存盘退出编辑!)"_s);
+    key(Qt::Key_Return);
+    key(Qt::Key_Return);
+
+    const QList<Record> records = stored();
+    ASSERT_EQ(records.size(), 1);
+    EXPECT_EQ(records[0][0].toText(), u"张三"_s);
+    EXPECT_EQ(records[0][2].toText(), u"其他"_s); // saved while "10.全部" is selected
+    // The first Enter's line break is part of the text; only blanks are trimmed.
+    EXPECT_EQ(records[0][3].toText(), u"张三\r\n电话 010-1234\r\n"_s);
+    EXPECT_EQ(records[0][1].toText().size(), 19);
+    EXPECT_TRUE(form->paneText().isEmpty()); // the last line break is cleared too
+    EXPECT_EQ(listRows(), (QStringList{u"张三"_s}));
+    EXPECT_EQ(form->RelevantRecords->caption(), u"1"_s);
+}
+
+TEST_F(ClientWindowTest, TabSavesAndKeepsTheText)
+{
+    startWith({});
+    enterPane();
+    type(pane(), u"李四"_s);
+    key(Qt::Key_Return);
+    type(pane(), u"地址 北京"_s);
+    key(Qt::Key_Tab);
+    EXPECT_FALSE(pane()->hasFocus());
+    ASSERT_EQ(stored().size(), 1);
+    EXPECT_EQ(storedText(0), u"李四\r\n地址 北京"_s);
+    EXPECT_EQ(form->paneText(), u"李四\r\n地址 北京"_s);
+    EXPECT_EQ(form->state.nameState(), 0);
+    EXPECT_FALSE(form->Text8->isVisible());
+}
+
+TEST_F(ClientWindowTest, FirstLineKeyRules)
+{
+    startWith({});
+    enterPane();
+    // Enter at the start of an empty pane leaves it for the keyword box.
+    key(Qt::Key_Return);
+    EXPECT_TRUE(form->Text1->hasFocus());
+    enterPane();
+    // No blank at the start; no forbidden character on the first line.
+    type(pane(), u" abc*"_s);
+    EXPECT_EQ(form->paneText(), u"ab"_s);
+    // Enter at the start of a first line is swallowed.
+    pane()->moveCursor(QTextCursor::Start);
+    key(Qt::Key_Return);
+    EXPECT_EQ(form->paneText(), u"ab"_s);
+    pane()->moveCursor(QTextCursor::End);
+    key(Qt::Key_Return);
+    type(pane(), u"a*b"_s);
+    EXPECT_EQ(form->paneText(), u"ab\r\na*b"_s);
+}
+
+TEST_F(ClientWindowTest, AStoredNameInAnotherCaseLoadsItsRecord)
+{
+    startWith({client(u"ABC"_s, u"企业"_s, u"老客户的记录"_s)});
+    enterPane();
+    type(pane(), u"abc"_s);
+    key(Qt::Key_Return);
+    EXPECT_TRUE(form->paneText().startsWith(u"ABC\r\n老客户的记录"_s))
+        << form->paneText().toStdString();
+    EXPECT_EQ(form->state.nameState(), 2);
+}
+
+TEST_F(ClientWindowTest, AFirstLineOfForbiddenCharactersIsRefused)
+{
+    startWith({});
+    enterPane();
+    // Typed characters of that kind never reach the first line; a pasted one can.
+    pane()->insertPlainText(u"**"_s);
+    key(Qt::Key_Return);
+    ASSERT_FALSE(fakes.messageBoxes.calls.empty());
+    const MessageRequest &m = fakes.messageBoxes.calls.front();
+    EXPECT_EQ(m.text, u"首行禁用字符包括：\r\n\\  /  :  *  ?  |  “  <  > \r\n等, 请重新录入!"_s);
+    EXPECT_EQ(m.title, u"警告!"_s);
+    EXPECT_EQ(m.icon, MessageIcon::Warning);
+    EXPECT_TRUE(stored().isEmpty());
+}
+
+TEST_F(ClientWindowTest, CategoriesKeywordsAndDates)
+{
+    startWith({client(u"甲公司"_s, u"企业"_s, u"合同纠纷 2026-12-10 开庭"_s),
+               client(u"乙局"_s, u"行政"_s, u"行政复议"_s),
+               client(u"丙学校"_s, u"事业"_s, u"合同审查"_s)});
+    EXPECT_EQ(form->TotalRecords->caption(), u"3"_s);
+    EXPECT_EQ(form->RelevantRecords->caption(), u"3"_s);
+    EXPECT_EQ(form->List1->topLevelItem(0)->text(1).isEmpty(), false);
+
+    const struct {
+        int category;
+        QStringList rows;
+    } cases[] = {{1, {u"甲公司"_s}}, {2, {u"乙局"_s}}, {3, {u"丙学校"_s}}, {4, {}}};
+    for (const auto &c : cases) {
+        click(form->categoryButton(c.category));
+        EXPECT_EQ(listRows(), c.rows) << c.category;
+    }
+    click(form->categoryButton(10));
+    enterKeywords(u"合同"_s);
+    EXPECT_EQ(listRows().size(), 2);
+    enterKeywords(u"合同 审查"_s);
+    EXPECT_EQ(listRows(), (QStringList{u"丙学校"_s}));
+    enterKeywords(QString());
+
+    // The calendar date as the filter: the record that mentions the day, and
+    // its date text goes to the word box when the row is clicked.
+    form->DTPicker1->setDate(QDate(2026, 12, 10));
+    form->clients().FindClients(u"dtbound"_s);
+    EXPECT_EQ(listRows(), (QStringList{u"甲公司"_s}));
+    clickRow(0);
+    EXPECT_EQ(form->Text2->text(), u"2026-12-10"_s);
+    EXPECT_TRUE(form->paneText().startsWith(u"甲公司\r\n"_s));
+    EXPECT_EQ(form->state.CurClient, u"甲公司"_s);
+}
+
+TEST_F(ClientWindowTest, ACategoryClickWhileEditingMovesTheClient)
+{
+    startWith({client(u"甲公司"_s, u"企业"_s, u"合同纠纷"_s)});
+    clickRow(0);
+    enterPane();
+    click(form->categoryButton(3));
+    EXPECT_EQ(stored().value(0).value(2).toText(), u"事业"_s);
+    // Leaving the pane saves the record again under its class; category 3 lists it.
+    form->List1->setFocus();
+    QApplication::processEvents();
+    click(form->categoryButton(3));
+    EXPECT_EQ(listRows(), (QStringList{u"甲公司"_s}));
+}
+
+TEST_F(ClientWindowTest, AnOverFullRegisterWarnsOnceAndKeepsEveryRecord)
+{
+    QList<Record> many;
+    for (int i = 0; i < 10001; ++i)
+        many.append(client(u"客户"_s + QString::number(i), u"企业"_s, u"记录"_s));
+    writeErrNoList();
+    tree.writeRecords(Register, many);
+    start();
+    ASSERT_EQ(fakes.messageBoxes.calls.size(), 1u);
+    EXPECT_EQ(fakes.messageBoxes.calls[0].text,
+              u"超过允许的最大客户数量10000！\r\n10000之后的客户将被忽略。"_s);
+    EXPECT_EQ(form->TotalRecords->caption(), u"10000"_s);
+    // A save rewrites the register and keeps the 10001st record.
+    fakes.messageBoxes.calls.clear();
+    enterPane();
+    type(pane(), u"新客户"_s);
+    key(Qt::Key_Return);
+    type(pane(), u"新记录"_s);
+    key(Qt::Key_Tab);
+    const QList<Record> records = stored();
+    ASSERT_EQ(records.size(), 10002);
+    QStringList names;
+    for (const Record &r : records)
+        names.append(r[0].toText());
+    EXPECT_TRUE(names.contains(u"客户10000"_s));
+    EXPECT_TRUE(names.contains(u"新客户"_s));
+}
