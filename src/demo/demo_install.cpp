@@ -68,9 +68,20 @@ bool tables(const DriveMap &drives, const DemoInstallOptions &options, DemoInsta
     return true;
 }
 
+// The sample clients carry dates of the month of today; without a today
+// there are none.
+bool clients(const DriveMap &drives, const DemoInstallOptions &options, DemoInstallResult &result)
+{
+    if (!options.today.isValid())
+        return true;
+    result.clients = writeDemoClients(drives, options.today, options.overwrite);
+    result.failure = result.clients.failure;
+    return result.ok();
+}
+
 // In this order: the small parts first, so that a failure of the large law
 // database still leaves a tree the program can start on.
-constexpr Step Steps[] = {folders, pictures, tables, laws};
+constexpr Step Steps[] = {folders, pictures, tables, clients, laws};
 
 QString optionsProblem(const DemoInstallOptions &options)
 {

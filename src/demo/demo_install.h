@@ -1,5 +1,6 @@
 #pragma once
 
+#include "demo/demo_clients.h"
 #include "demo/demo_laws.h"
 #include "demo/demo_pictures.h"
 
@@ -25,14 +26,17 @@ struct DemoInstallOptions {
 
 struct DemoInstallResult {
     DemoPictureResult pictures;
-    DemoLawResult laws;    // what was written; nothing when kept or not asked for
-    bool lawsKept = false; // a law database was there and was left as it was
-    QString failure;       // why the install is not complete
+    DemoClientResult clients; // the sample clients, or kept when a register was there
+    DemoLawResult laws;       // what was written; nothing when kept or not asked for
+    bool lawsKept = false;    // a law database was there and was left as it was
+    QString failure;          // why the install is not complete
     bool ok() const { return failure.isEmpty(); }
 };
 
 // Writes the install tree on the system drive of `drives`: the folders
-// (writeDemoTree), the pictures (writeDemoPictures) and, unless options.laws
+// (writeDemoTree), the pictures (writeDemoPictures), the sample clients
+// (writeDemoClients, when no client register is there and options.today is
+// a date) and, unless options.laws
 // is 0, a law database of that many documents (writeDemoLaws) when none is
 // there. Without options.overwrite no existing file changes: a file already
 // there is kept, and an existing law database is kept whole. With it every

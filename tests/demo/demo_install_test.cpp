@@ -1,8 +1,13 @@
+#include "core/clients/client_names.h"
+#include "core/clients/client_register.h"
+#include "core/clients/client_search.h"
 #include "core/foundation/install_paths.h"
 #include "core/lawdb/law_index.h"
 #include "core/lawdb/word_find.h"
 #include "demo/demo_install.h"
 #include "support/install_tree.h"
+
+#include <QSet>
 
 #include <gtest/gtest.h>
 
@@ -65,6 +70,70 @@ TEST(DemoInstall, AFreshTreeGetsFoldersPicturesAndLaws)
     EXPECT_EQ(found.count, 1);
 }
 
+TEST(DemoInstall, SampleClientsWithFoldersDatesAndAddresses)
+{
+    InstallTree tree;
+    const DemoInstallResult r = writeDemoInstall(tree.drives(), options(0));
+    ASSERT_TRUE(r.ok()) << r.failure.toStdString();
+    const QStringList names = demoClientNames();
+    EXPECT_GE(names.size(), 8);
+    EXPECT_LE(names.size(), 12);
+    EXPECT_EQ(r.clients.written, names.size());
+    EXPECT_FALSE(r.clients.kept);
+
+    const ClientsLoad load = LoadClients(tree.files());
+    EXPECT_FALSE(load.notice);
+    ASSERT_EQ(load.reg.count(), names.size());
+    QSet<QString> categories;
+    bool email = false;
+    bool web = false;
+    for (int k = 1; k <= load.reg.count(); ++k) {
+        const ClientRecord &c = load.reg.row(k);
+        EXPECT_EQ(c.name, names[k - 1]);
+        EXPECT_TRUE(c.text.startsWith(c.name + u"\r\n"_s)) << c.name.toStdString();
+        EXPECT_TRUE(c.timestamp.startsWith(u"2024-06-15 "_s)) << c.timestamp.toStdString();
+        EXPECT_TRUE(tree.files().directoryExists(*clientFolderPath(c.name)))
+            << c.name.toStdString();
+        categories.insert(c.category);
+        email = email || c.text.contains(u"@example."_s);
+        web = web || c.text.contains(u"http://www.example."_s);
+    }
+    EXPECT_EQ(categories.size(), 9) << "every category of its own has a client";
+    EXPECT_TRUE(email);
+    EXPECT_TRUE(web);
+
+    // The schedule of today and of another day of the month finds clients.
+    for (const QDate day : {Today, QDate(2024, 6, 20)}) {
+        ClientQuery q;
+        q.date = day;
+        const FindClientsResult found = FindClients(load.reg, q);
+        EXPECT_GE(found.RelevantRecords, 1) << day.toString().toStdString();
+        EXPECT_EQ(found.DateHits.size(), found.RelevantRecords);
+    }
+}
+
+TEST(DemoInstall, KeepsTheUsersClientsUnlessOverwriting)
+{
+    InstallTree tree;
+    tree.writeRecords(clientsRegisterPath(),
+                      {{u"甲"_s, u"2020-01-01 08:00:00"_s, u"企业"_s, u"甲\r\n内容"_s}});
+    ASSERT_TRUE(tree.files().makeDirectory(*clientFolderPath(u"甲"_s)).ok());
+    const QByteArray users = tree.readBytes(clientsRegisterPath());
+
+    const DemoInstallResult kept = writeDemoInstall(tree.drives(), options(0));
+    ASSERT_TRUE(kept.ok()) << kept.failure.toStdString();
+    EXPECT_TRUE(kept.clients.kept);
+    EXPECT_EQ(kept.clients.written, 0);
+    EXPECT_EQ(tree.readBytes(clientsRegisterPath()), users);
+    EXPECT_EQ(tree.files().listDirectories(clientsDirectory()), QStringList{u"甲"_s});
+
+    const DemoInstallResult replaced = writeDemoInstall(tree.drives(), options(0, true));
+    ASSERT_TRUE(replaced.ok()) << replaced.failure.toStdString();
+    EXPECT_EQ(replaced.clients.written, demoClientNames().size());
+    EXPECT_EQ(LoadClients(tree.files()).reg.count(), demoClientNames().size());
+    EXPECT_TRUE(tree.files().directoryExists(*clientFolderPath(u"甲"_s)));
+}
+
 TEST(DemoInstall, RunningAgainChangesNothingUnlessOverwriting)
 {
     InstallTree tree;
@@ -80,6 +149,7 @@ TEST(DemoInstall, RunningAgainChangesNothingUnlessOverwriting)
     EXPECT_EQ(again.laws.documents, 0);
     EXPECT_EQ(again.pictures.written, 0);
     EXPECT_EQ(again.pictures.kept, pictureCount());
+    EXPECT_TRUE(again.clients.kept);
     EXPECT_TRUE(tree.snapshot() == first);
 
     tree.writeBytes(demoPicturePath(u"exit1.jpg"_s), "edited");
@@ -117,6 +187,7 @@ TEST(DemoInstall, NoLawsLeavesTheDatabaseOut)
     EXPECT_EQ(r.laws.documents, 0);
     EXPECT_EQ(r.pictures.written, pictureCount());
     EXPECT_FALSE(tree.files().exists(lawIndexPath()));
+    EXPECT_EQ(r.clients.written, 0) << "no dates for the sample clients without a today";
 }
 
 TEST(DemoInstall, UnusableOptionsWriteNothing)

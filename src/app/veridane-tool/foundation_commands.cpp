@@ -86,7 +86,7 @@ int path(ToolContext &context, const QStringList &args, const ToolCommand &self)
     return ExitOk;
 }
 
-// "图片 写入 31 个; 法律数据库 写入 3000 篇 (正文文件 644 个和索引)"
+// "图片 写入 31 个; 客户档案 写入 10 位; 法律数据库 写入 3000 篇 (正文文件 644 个和索引)"
 QString demoInstallSummary(const DemoInstallResult &r, int laws)
 {
     QString pictures = u"图片 写入 "_s + QString::number(r.pictures.written) + u" 个"_s;
@@ -100,7 +100,10 @@ QString demoInstallSummary(const DemoInstallResult &r, int laws)
     else
         lawText = u"法律数据库 写入 "_s + QString::number(r.laws.documents) + u" 篇 (正文文件 "_s +
                   QString::number(r.laws.contentFiles) + u" 个和索引)"_s;
-    return pictures + u"; "_s + lawText;
+    const QString clients =
+        r.clients.kept ? u"客户档案 已有, 保留"_s
+                       : u"客户档案 写入 "_s + QString::number(r.clients.written) + u" 位"_s;
+    return pictures + u"; "_s + clients + u"; "_s + lawText;
 }
 
 int makeDemo(ToolContext &context, const QStringList &args, const ToolCommand &self)
@@ -163,9 +166,11 @@ void addFoundationCommands(QList<ToolCommand> &commands)
          u"[--laws N] [--seed S] [--force]"_s,
          u"在 --root 下建立演示用的安装目录树"_s,
          u"建立安装文件夹及其模块文件夹和法律正文文件夹, 写入 objpics 中的全部图片 (按钮、模块图标、\n"_s
-         u"照片占位图和窗口背景), 没有法律数据库时生成 N 篇虚构的法律文件 (0 到 180000, 默认 3000;\n"_s
-         u"0 表示不生成; 日期不晚于今天, 即 --today; S 默认为 1, 见 law make-demo)。\n"_s
-         u"已有的文件和已有的法律数据库保持不变, 除非给出 --force: 那时全部重写, 已有的法律数据库被替换。\n"_s
+         u"照片占位图和窗口背景); 没有客户档案 (clients\\clients.txt) 时写入十位虚构的示例客户及其\n"_s
+         u"文件夹, 有些记录带有本月的日期; 没有法律数据库时生成 N 篇虚构的法律文件 (0 到 180000,\n"_s
+         u"默认 3000; 0 表示不生成; 日期不晚于今天, 即 --today; S 默认为 1, 见 law make-demo)。\n"_s
+         u"已有的文件、客户档案和法律数据库保持不变, 除非给出 --force: 那时全部重写, 已有的客户档案和\n"_s
+         u"法律数据库被替换 (其他客户文件夹保留)。\n"_s
          u"完成时在标准输出上写一行摘要; 无法写入时在标准错误上说明并以状态 1 退出。"_s,
          {}},
         makeDemo);
