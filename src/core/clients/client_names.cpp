@@ -82,6 +82,10 @@ bool isClientFolderName(QStringView name)
 {
     if (onlyDotsAndBlanks(name)) // the empty name too
         return false;
+    for (QStringView own : {u"clients.txt", u"remind.txt", u"class.txt"}) {
+        if (name.compare(own, Qt::CaseInsensitive) == 0)
+            return false;
+    }
     for (QChar c : name) {
         if (c == u'\\' || c == u'/' || c == u'\0')
             return false;
@@ -94,6 +98,14 @@ std::optional<QString> clientFolderPath(QStringView name)
     if (!isClientFolderName(name))
         return std::nullopt;
     return clientsDirectory() + name;
+}
+
+std::optional<QString> clientLedgerPath(QStringView name)
+{
+    const auto folder = clientFolderPath(name);
+    if (!folder)
+        return std::nullopt;
+    return *folder + u"\\PACC.txt"_s;
 }
 
 FileResult makeClientFolder(const RecordFile &files, QStringView name)

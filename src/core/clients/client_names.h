@@ -38,7 +38,9 @@ QString ASC34Check(QStringView text, int &QuoteToggle);
 
 // True when the name, put after the clients folder, names one folder
 // directly inside it: not empty, not made only of dots and blanks (".",
-// ".." ...), and without a path separator ("\", "/") or a NUL character.
+// ".." ...), without a path separator ("\", "/") or a NUL character, and
+// none of the files the clients folder holds itself ("clients.txt",
+// "remind.txt", "class.txt", letter case aside).
 // Every path of a client's folder is made through clientFolderPath, so a
 // name from the register or a backup that fails this never reaches the
 // file system.
@@ -47,6 +49,10 @@ bool isClientFolderName(QStringView name);
 // "c:\program files\quorix\clients\" + name, or nullopt for a name that is
 // no folder name (see isClientFolderName).
 std::optional<QString> clientFolderPath(QStringView name);
+
+// The client's billing ledger, clientFolderPath + "\PACC.txt" (LedgerPath),
+// or nullopt for a name that is no folder name.
+std::optional<QString> clientLedgerPath(QStringView name);
 
 // Creates the client's folder; a folder already there is fine. A name that
 // is no folder name is refused (WriteFailed) without touching the disk.

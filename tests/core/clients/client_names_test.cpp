@@ -77,8 +77,10 @@ TEST(ClientFolder, OnlyNamesOfOneFolderInsideTheClientsFolder)
         EXPECT_EQ(isClientFolderName(c.name), c.folder);
         const auto path = clientFolderPath(c.name);
         EXPECT_EQ(path.has_value(), c.folder);
+        EXPECT_EQ(clientLedgerPath(c.name).has_value(), c.folder);
         if (path) {
             EXPECT_EQ(*path, u"c:\\program files\\quorix\\clients\\"_s + c.name);
+            EXPECT_EQ(clientLedgerPath(c.name), *path + u"\\PACC.txt"_s);
         }
     }
 }
@@ -92,7 +94,9 @@ TEST(ClientFolder, MakesTheFolderAndRefusesOtherNamesUntouched)
     EXPECT_TRUE(files.directoryExists(u"c:\\program files\\quorix\\clients\\华信科技"_s));
 
     const QStringList before = QDir(tree.root()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-    for (const QString &name : {u".."_s, u"..\\..\\escaped"_s, u"../escaped"_s, QString()}) {
+    tree.writeRecords(clientsRegisterPath(), {});
+    for (const QString &name :
+         {u".."_s, u"..\\..\\escaped"_s, u"../escaped"_s, QString(), u"CLIENTS.txt"_s}) {
         const FileResult r = makeClientFolder(files, name);
         EXPECT_EQ(r.error, FileResult::Error::WriteFailed) << name.toStdString();
     }
