@@ -109,14 +109,19 @@ std::optional<MappedFile> RecordFile::map(const QString &path, FileResult *resul
             const qint64 size = file->size();
             // An empty file has nothing to map.
             if (size > 0) {
-                const uchar *data = file->map(0, size);
-                if (!data) {
-                    r = FileResult::failure(FileResult::Error::ReadFailed, host,
-                                            file->errorString());
-                    mapped.reset();
-                } else {
+                if (const uchar *data = file->map(0, size)) {
                     mapped->m_bytes =
                         QByteArrayView(reinterpret_cast<const char *>(data), qsizetype(size));
+                } else {
+                    file->unsetError();
+                    mapped->m_read = file->readAll();
+                    if (file->error() != QFileDevice::NoError) {
+                        r = FileResult::failure(FileResult::Error::ReadFailed, host,
+                                                file->errorString());
+                        mapped.reset();
+                    } else {
+                        mapped->m_bytes = mapped->m_read;
+                    }
                 }
             }
             if (mapped)

@@ -16,7 +16,8 @@ class QFile;
 
 // A file's bytes mapped into memory for reading, without a copy: for large
 // files read once from start to end, so that no buffer of their size is
-// made. The bytes stay valid while the object lives.
+// made (a file system that cannot map gets its bytes read instead). The
+// bytes stay valid while the object lives.
 class MappedFile
 {
 public:
@@ -33,6 +34,7 @@ public:
 private:
     friend class RecordFile;
     std::unique_ptr<QFile> m_file;
+    QByteArray m_read; // the bytes, when the file could not be mapped
     QByteArrayView m_bytes;
 };
 
