@@ -291,7 +291,7 @@ void Form1::placeElements()
     PictureButton *const tools[] = {Image12, Image11, Image19, Image16, Image15, Image21};
     for (int i = 0; i < 6; ++i)
         setGeometry(tools[i], 7200 + i * 520, 1427, 405, 405);
-    setGeometry(Label36, 10400, y, 2600, 240);
+    setGeometry(Label36, 10400, y, 4200, 240);
     setGeometry(Label31, 13050, y, 800, 240);
 
     // List and text pane: the browse layout sizes them.
