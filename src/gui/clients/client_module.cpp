@@ -189,6 +189,9 @@ void ClientModule::stageRecord(bool save)
     const SaveEditResult saved = SaveEdit(f.files(), m_reg, editRecord);
     if (saved.notice)
         show(*saved.notice);
+    // A record that could not be written stays in the pane, so nothing typed is lost.
+    if (saved.outcome == SaveEditResult::Outcome::NotWritten)
+        return;
     f.clearPane();
     f.recordList().ListBuffer.clear();
     clearRegister();

@@ -3,6 +3,7 @@
 #include "core/foundation/gbk.h"
 #include "gui/clients/client_editor.h"
 #include "gui/clients/client_module.h"
+#include "support/failing_writes.h"
 
 #include <QTextCursor>
 
@@ -222,4 +223,26 @@ TEST_F(ClientWindowTest, AnOverFullRegisterWarnsOnceAndKeepsEveryRecord)
         names.append(r[0].toText());
     EXPECT_TRUE(names.contains(u"客户10000"_s));
     EXPECT_TRUE(names.contains(u"新客户"_s));
+}
+
+TEST_F(ClientWindowTest, AFailedSaveKeepsTheTypedText)
+{
+    startWith({client(u"甲公司"_s, u"企业"_s, u"合同纠纷"_s)});
+    enterPane();
+    type(pane(), u"王五"_s);
+    key(Qt::Key_Return);
+    type(pane(), u"重要记录"_s);
+    // The disk is full: the new register cannot be written.
+    withFileSizeLimit(16, [&] {
+        key(Qt::Key_Return);
+        key(Qt::Key_Return);
+        return FileResult::success();
+    });
+    ASSERT_FALSE(fakes.messageBoxes.calls.empty());
+    EXPECT_EQ(fakes.messageBoxes.calls.back().title, u"错误"_s);
+    EXPECT_EQ(fakes.messageBoxes.calls.back().icon, MessageIcon::Critical);
+    EXPECT_TRUE(form->paneText().contains(u"重要记录"_s));
+    // The old register is whole.
+    ASSERT_EQ(stored().size(), 1);
+    EXPECT_EQ(storedText(0), u"甲公司\r\n合同纠纷"_s);
 }
