@@ -246,3 +246,42 @@ TEST_F(ClientWindowTest, AFailedSaveKeepsTheTypedText)
     ASSERT_EQ(stored().size(), 1);
     EXPECT_EQ(storedText(0), u"甲公司\r\n合同纠纷"_s);
 }
+
+TEST_F(ClientWindowTest, LeavingAShownRecordSavesItAgainAndTabComesFromTheKeywordBox)
+{
+    startWith({client(u"甲公司"_s, u"企业"_s, u"合同纠纷"_s, u"2020-01-01 08:00:00"_s)});
+    // Tab in the keyword box goes on to the pane (any key there empties it first).
+    form->Text1->setFocus();
+    QApplication::processEvents();
+    QTest::keyClick(form->Text1, Qt::Key_Tab);
+    QApplication::processEvents();
+    EXPECT_TRUE(pane()->hasFocus());
+    EXPECT_EQ(form->state.nameState(), 1);
+
+    form->List1->setFocus();
+    click(form->categoryButton(10)); // the key emptied the list
+    clickRow(0);
+    ASSERT_TRUE(form->paneText().startsWith(u"甲公司"_s));
+    enterPane();
+    EXPECT_EQ(form->state.nameState(), 2);
+    form->List1->setFocus();
+    QApplication::processEvents();
+    const QList<Record> records = stored();
+    ASSERT_EQ(records.size(), 1);
+    EXPECT_EQ(records[0][3].toText(), u"甲公司\r\n合同纠纷"_s);
+    EXPECT_NE(records[0][1].toText(), u"2020-01-01 08:00:00"_s); // a new timestamp
+    EXPECT_EQ(records[0][1].toText(), clock.now().toString(u"yyyy-MM-dd hh:mm:ss"_s));
+    EXPECT_EQ(records[0][2].toText(), u"其他"_s); // staged under "10.全部"
+}
+
+TEST_F(ClientWindowTest, TheWordProcessorGetsTheClientRecord)
+{
+    startWith({client(u"甲公司"_s, u"企业"_s, u"合同纠纷"_s)});
+    clickRow(0);
+    click(form->Image15);
+    const QString path = u"c:\\program files\\quorix\\Word编辑-客户档案.rtf"_s;
+    ASSERT_EQ(fakes.shellOpen.calls.size(), 1u);
+    EXPECT_EQ(fakes.shellOpen.calls[0].target, tree.hostPath(path));
+    EXPECT_FALSE(fakes.shellOpen.calls[0].maximised);
+    EXPECT_TRUE(tree.readBytes(path).startsWith("{\\rtf1"));
+}
