@@ -28,22 +28,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "bench_timing.h"
+
 using namespace Qt::StringLiterals;
 
 namespace {
-
-double medianMs(int runs, const std::function<void()> &work)
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        const auto end = std::chrono::steady_clock::now();
-        times.push_back(std::chrono::duration<double, std::milli>(end - start).count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 // Runs a program and waits; returns its peak resident memory in kB (-1 on failure).
 // A quiet child writes into a pipe that is read and dropped: grep stops at
