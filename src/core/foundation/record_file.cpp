@@ -196,6 +196,18 @@ FileResult RecordFile::makeDirectory(const QString &path) const
     return FileResult::success();
 }
 
+FileResult RecordFile::discardFile(const QString &path) const
+{
+    QString host;
+    if (FileResult r = resolveFor(path, &host); !r)
+        return r;
+    if (!QFileInfo(host).isFile())
+        return FileResult::failure(FileResult::Error::NotFound, host);
+    if (QFile::moveToTrash(host))
+        return FileResult::success();
+    return deleteFile(path);
+}
+
 FileResult RecordFile::copyFile(const QString &from, const QString &to) const
 {
     QString hostFrom;

@@ -80,6 +80,9 @@ public:
     // Copies a file, replacing one of the same name.
     FileResult copyFile(const QString &from, const QString &to) const;
     FileResult deleteFile(const QString &path) const;
+    // Moves a file to the desktop's trash, so that it can be got back; where
+    // the system has no trash for it, deletes it.
+    FileResult discardFile(const QString &path) const;
     // Removes an empty folder.
     FileResult deleteDirectory(const QString &path) const;
 

@@ -8,6 +8,9 @@
 #include "core/foundation/install_paths.h"
 #include "gui/mainwindow/form1.h"
 #include "gui/mainwindow/record_list.h"
+#include "gui/mainwindow/twips.h"
+
+#include <QFileInfo>
 
 #include <QDateEdit>
 #include <QLineEdit>
@@ -132,17 +135,15 @@ void ClientModule::rowClick(const QString &rowText)
     pick.PickedName = rowText;
     pick.PrevName = rowText;
     f.clearPane();
+    const bool panelOpen = f.Frame2->isVisibleTo(&f);
     f.state.CurClient = rowText.trimmed();
     // The client's folder: one already there is fine, a name that is no
     // folder name is refused without touching the disk.
     (void)makeClientFolder(f.files(), f.state.CurClient);
-    QStringList attachments;
-    if (const auto folder = clientFolderPath(f.state.CurClient))
-        attachments = f.files().listFiles(*folder);
-    f.File1->clear();
-    f.File1->addItems(attachments);
-    f.Label23->setText(u"附件("_s + QString::number(attachments.size()) + u")>>"_s);
+    refreshFiles();
     FindClientContents(rowText.toUpper());
+    if (panelOpen)
+        openAttachments();
     f.state.RecordShown = 1;
     for (const DateHit &hit : std::as_const(m_dateHits)) {
         if (hit.name.isEmpty())
@@ -158,6 +159,132 @@ void ClientModule::FindClientContents(const QString &name)
         f.setPaneText(*text);
         f.state.RecordShown = 1;
     }
+    FindPhoto(f.state.CurClient);
+}
+
+bool ClientModule::paneBlank() const
+{
+    const QString t = f.paneText().trimmed();
+    return t.isEmpty() || t == u"\r\n";
+}
+
+void ClientModule::refreshFiles()
+{
+    QStringList files;
+    if (const auto folder = clientFolderPath(f.state.CurClient))
+        files = f.files().listFiles(*folder);
+    f.File1->clear();
+    f.File1->addItems(files);
+    f.Label23->setText(u"附件("_s + QString::number(files.size()) + u")>>"_s);
+}
+
+void ClientModule::FindPhoto(const QString &name)
+{
+    const auto folder = clientFolderPath(name);
+    const QString photo = folder ? *folder + u'\\' + name + u".jpg"_s : QString();
+    if (name.isEmpty() || paneBlank() || !folder || !f.files().exists(photo)) {
+        f.Image6->showPicture(f.files(), u"objpics\\loadphoto.jpg"_s);
+        return;
+    }
+    f.Image6->showFile(f.files().hostPath(photo));
+}
+
+void ClientModule::noClientMessage()
+{
+    f.services().messageBoxes.warning(f.recordList().rowCount() > 0 ? u"请先选择[列表框]中的客户!"_s
+                                                                    : u"[列表框]中没有客户!"_s,
+                                      u"提示："_s);
+}
+
+void ClientModule::photoClicked()
+{
+    if (f.module() != 1)
+        return;
+    if (paneBlank()) {
+        noClientMessage();
+        return;
+    }
+    if (f.recordList().rowCount() == 0)
+        return;
+    const QString chosen =
+        f.services().fileDialogs.openFile(u"加入客户照片"_s, QString(), QString());
+    if (chosen.isEmpty())
+        return;
+    if (paneBlank()) {
+        noClientMessage();
+        return;
+    }
+    if (!chosen.toUpper().contains(u".JPG")) {
+        f.services().messageBoxes.warning(u"请换成JPG格式!"_s, u"提示："_s);
+        return;
+    }
+    const auto folder = clientFolderPath(f.state.CurClient);
+    if (!folder)
+        return;
+    const FileResult copied =
+        f.files().copyFile(chosen, *folder + u'\\' + f.state.CurClient + u".jpg"_s);
+    if (!copied)
+        f.services().messageBoxes.critical(copied.message(), u"错误"_s);
+    FindPhoto(f.state.CurClient);
+    refreshFiles();
+}
+
+void ClientModule::openAttachments()
+{
+    if (paneBlank() || f.Label23->text() == u"附件>>>") {
+        noClientMessage();
+        return;
+    }
+    try {
+        Twips::setLeft(f.Frame2, Twips::left(f.RichTextBox1) + Twips::width(f.RichTextBox1) - 3080);
+    } catch (const Twips::SizeError &) {
+    }
+    f.Frame2->show();
+    f.Frame2->raise();
+    refreshFiles();
+    f.sounds.clickSound();
+}
+
+void ClientModule::addAttachment()
+{
+    f.sounds.clickSound();
+    const QString chosen =
+        f.services().fileDialogs.openFile(u"添加客户资料"_s, QString(), QString());
+    const auto folder = clientFolderPath(f.state.CurClient);
+    if (!chosen.isEmpty() && folder) {
+        const FileResult copied =
+            f.files().copyFile(chosen, *folder + u'\\' + QFileInfo(chosen).fileName());
+        if (!copied)
+            f.services().messageBoxes.critical(copied.message(), u"错误"_s);
+        f.sounds.play(Sounds::Page);
+    }
+    refreshFiles();
+}
+
+void ClientModule::deleteAttachment()
+{
+    QListWidgetItem *item = f.File1->currentItem();
+    const auto folder = clientFolderPath(f.state.CurClient);
+    if (item && folder) {
+        // No question is asked: the file goes to the trash, where it can be got back.
+        const FileResult removed = f.files().discardFile(*folder + u'\\' + item->text());
+        if (!removed)
+            f.services().messageBoxes.critical(removed.message(), u"错误"_s);
+        f.sounds.play(Sounds::Kill);
+    }
+    refreshFiles();
+}
+
+void ClientModule::openAttachment(const QString &fileName)
+{
+    if (const auto folder = clientFolderPath(f.state.CurClient))
+        f.services().shellOpen.open(f.files().hostPath(*folder + u'\\' + fileName), false);
+}
+
+void ClientModule::closeAttachments()
+{
+    f.Frame2->hide();
+    f.sounds.clickSound();
 }
 
 void ClientModule::stageRecord(bool save)

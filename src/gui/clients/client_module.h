@@ -29,6 +29,15 @@ public:
     void rowClick(const QString &rowText);
     void FindClientContents(const QString &name);
 
+    // The photo and the attachment panel.
+    void FindPhoto(const QString &name);
+    void photoClicked();
+    void openAttachments();
+    void addAttachment();
+    void deleteAttachment();
+    void openAttachment(const QString &fileName);
+    void closeAttachments();
+
     // The edit cycle: Enter in the pane stages the record; with `save` the
     // record is stored, the pane emptied and the list rebuilt.
     void stageRecord(bool save);
@@ -52,6 +61,11 @@ public:
 
 private:
     void show(const ClientNotice &notice);
+    // Lists the client's folder in File1 and its count in Label23.
+    void refreshFiles();
+    // "请先选择[列表框]中的客户!" or "[列表框]中没有客户!", title "提示：".
+    void noClientMessage();
+    bool paneBlank() const;
 
     Form1 &f;
     ClientReg m_reg;

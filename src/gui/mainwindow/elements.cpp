@@ -94,14 +94,30 @@ PictureButton::PictureButton(const QString &objectName, QWidget *parent)
     : ClickLabel(objectName, parent)
 {
     setScaledContents(true);
+    setAlignment(Qt::AlignCenter);
+}
+
+void PictureButton::setCaption(const QString &caption)
+{
+    m_caption = caption;
+    if (pixmap().isNull())
+        setText(caption);
 }
 
 void PictureButton::showPicture(const RecordFile &files, const QString &relative)
 {
     m_picture = relative;
-    const QPixmap picture(files.hostPath(InstallPaths::installDir() + relative));
-    if (picture.isNull())
-        clear();
-    else
+    showFile(files.hostPath(InstallPaths::installDir() + relative));
+}
+
+void PictureButton::showFile(const QString &hostPath)
+{
+    const QPixmap picture(hostPath);
+    if (picture.isNull()) {
+        // Without its picture the button shows its caption, if it has one.
+        setPixmap(QPixmap());
+        setText(m_caption);
+    } else {
         setPixmap(picture);
+    }
 }

@@ -62,11 +62,16 @@ public:
 
     // Shows "c:\program files\quorix\" + relative (for example "objpics\copy.ico").
     void showPicture(const RecordFile &files, const QString &relative);
+    // Shows a picture file by its host path.
+    void showFile(const QString &hostPath);
+    // The text shown while the button has no picture.
+    void setCaption(const QString &caption);
     // The picture last asked for, as given (empty when none).
     const QString &pictureName() const { return m_picture; }
 
 private:
     QString m_picture;
+    QString m_caption;
 };
 
 // The leading number of a caption, as the system reads a caption holding

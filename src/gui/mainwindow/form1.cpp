@@ -201,10 +201,21 @@ void Form1::createElements()
     for (QWidget *tip :
          std::initializer_list<QWidget *>{Text6, Text7, Text8, Text9, Text10, Text11})
         tip->hide();
+    Label23 = caption(Picture1, u"Label23"_s, u"附件>>>"_s);
+    Image8 = new PictureButton(u"Image8"_s, Picture1);
+    Image8->setCaption(u"打开"_s);
     Frame2 = make<QFrame>(this, u"Frame2"_s);
     Frame2->setFrameShape(QFrame::Box);
-    Label23 = caption(Frame2, u"Label23"_s, u"附件(0)>>"_s);
+    Frame2->setAutoFillBackground(true);
     File1 = make<QListWidget>(Frame2, u"File1"_s);
+    Label29 = new ClickLabel(u"Label29"_s, Frame2);
+    Label29->setText(u"添加"_s);
+    Image18 = new PictureButton(u"Image18"_s, Frame2);
+    Image18->setCaption(u"删除"_s);
+    Label38 = new ClickLabel(u"Label38"_s, Frame2);
+    Label38->setText(u"关闭"_s);
+    lbACC = new ClickLabel(u"lbACC"_s, Frame2);
+    lbACC->setText(u"帐单"_s);
     Frame2->hide();
     Picture3 = make<QFrame>(this, u"Picture3"_s);
     Picture3->setFrameShape(QFrame::Panel);
@@ -298,7 +309,9 @@ void Form1::placeElements()
     setGeometry(List1, 60, 1860, 9800, H - 2150);
     setGeometry(RichTextBox1, 9860, 1860, 3300, H - 2150);
     setGeometry(Picture1, 9860 + 3300 - 1500 - 300, 1920, 1500, 1800);
-    setGeometry(Image6, 30, 30, 1440, 1740);
+    setGeometry(Image6, 30, 30, 1440, 1500);
+    setGeometry(Label23, 30, 1540, 1000, 240);
+    setGeometry(Image8, 1060, 1540, 400, 240);
     setGeometry(Text4, 9900, 1860 + H - 2150 - 240, 2950, 240);
     setGeometry(Text5, 9900, 1860 + H - 2150 - 480, 2950, 240);
     setGeometry(Text10, 9900, 1860 + H - 2150 - 880, 2950, 400);
@@ -306,8 +319,11 @@ void Form1::placeElements()
     setGeometry(Text8, 10860, 2460, 2700, 1400);
     setGeometry(Text9, 9900, 2000, 3200, 1100);
     setGeometry(Text11, 10000, 2860, 2400, 270);
-    setGeometry(Label23, 60, 60, 2780, 270);
-    setGeometry(File1, 60, 360, 2780, 3180);
+    setGeometry(Label29, 60, 60, 600, 270);
+    setGeometry(Image18, 760, 60, 600, 270);
+    setGeometry(lbACC, 1460, 60, 600, 270);
+    setGeometry(Label38, 2160, 60, 600, 270);
+    setGeometry(File1, 60, 400, 2780, 3140);
     setGeometry(Picture3, 2000, 4200, 8200, 500);
     setGeometry(Label30, 100, 100, 8000, 300);
 
@@ -379,6 +395,13 @@ void Form1::wireEvents()
     connect(Image15, &ClickLabel::clicked, this, [this] { m_textPane->wordButtonClicked(); });
     connect(Image16, &ClickLabel::clicked, this, [this] { m_textPane->pasteClicked(); });
     connect(Image19, &ClickLabel::clicked, this, [this] { m_textPane->copyClicked(); });
+    connect(Image6, &ClickLabel::clicked, this, [this] { m_clients->photoClicked(); });
+    connect(Image8, &ClickLabel::clicked, this, [this] { m_clients->openAttachments(); });
+    connect(Label29, &ClickLabel::clicked, this, [this] { m_clients->addAttachment(); });
+    connect(Image18, &ClickLabel::clicked, this, [this] { m_clients->deleteAttachment(); });
+    connect(Label38, &ClickLabel::clicked, this, [this] { m_clients->closeAttachments(); });
+    connect(File1, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem *item) { m_clients->openAttachment(item->text()); });
     connect(Image1, &ClickLabel::clicked, this, [this] { window()->close(); });
 }
 

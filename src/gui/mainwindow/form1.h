@@ -139,7 +139,12 @@ public:
     QFrame *Frame2;        // attachment panel
     QListWidget *File1;
     QLabel *Label23;
-    QFrame *Picture3; // busy panel, with Label30 inside
+    PictureButton *Image8;  // opens the attachment panel
+    ClickLabel *Label29;    // "添加"
+    PictureButton *Image18; // deletes the selected file
+    ClickLabel *Label38;    // "关闭"
+    ClickLabel *lbACC;      // "帐单"
+    QFrame *Picture3;       // busy panel, with Label30 inside
     QListWidget *ListErr;
     QComboBox *Drive1;
     QCheckBox *Check2;

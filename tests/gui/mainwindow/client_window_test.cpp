@@ -5,6 +5,9 @@
 #include "gui/clients/client_module.h"
 #include "support/failing_writes.h"
 
+#include <QImage>
+#include <QListWidget>
+#include <QTemporaryDir>
 #include <QTextCursor>
 
 namespace {
@@ -284,4 +287,68 @@ TEST_F(ClientWindowTest, TheWordProcessorGetsTheClientRecord)
     EXPECT_EQ(fakes.shellOpen.calls[0].target, tree.hostPath(path));
     EXPECT_FALSE(fakes.shellOpen.calls[0].maximised);
     EXPECT_TRUE(tree.readBytes(path).startsWith("{\\rtf1"));
+}
+
+TEST_F(ClientWindowTest, PhotoAndAttachments)
+{
+    startWith({client(u"甲公司"_s, u"企业"_s, u"合同纠纷"_s)});
+    const QString folder = u"c:\\program files\\quorix\\clients\\甲公司\\"_s;
+    tree.writeBytes(folder + u"PACC.txt"_s, "\"0\"\r\n");
+    tree.writeBytes(folder + u"合同.doc"_s, "doc");
+    tree.writeBytes(folder + u"判决.pdf"_s, "pdf");
+    // An empty pane: no client to work on.
+    click(form->Image6);
+    ASSERT_FALSE(fakes.messageBoxes.calls.empty());
+    EXPECT_EQ(fakes.messageBoxes.calls.back().text, u"请先选择[列表框]中的客户!"_s);
+    EXPECT_EQ(fakes.messageBoxes.calls.back().title, u"提示："_s);
+    EXPECT_EQ(fakes.messageBoxes.calls.back().icon, MessageIcon::Warning);
+    click(form->Image8);
+    EXPECT_FALSE(form->Frame2->isVisible());
+
+    clickRow(0);
+    EXPECT_EQ(form->Label23->text(), u"附件(3)>>"_s);
+    // A photo: .jpg only, stored as the client's name.
+    QTemporaryDir outside;
+    const QString jpeg = outside.path() + u"/photo.JPEG"_s;
+    const QString jpg = outside.path() + u"/photo.jpg"_s;
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    ASSERT_TRUE(image.save(jpeg, "JPG"));
+    ASSERT_TRUE(image.save(jpg, "JPG"));
+    fakes.fileDialogs.chosenFiles = {jpeg};
+    click(form->Image6);
+    EXPECT_EQ(fakes.messageBoxes.calls.back().text, u"请换成JPG格式!"_s);
+    EXPECT_EQ(fakes.fileDialogs.calls.back().title, u"加入客户照片"_s);
+    fakes.fileDialogs.chosenFiles = {jpg};
+    click(form->Image6);
+    EXPECT_FALSE(tree.readBytes(folder + u"甲公司.jpg"_s).isEmpty());
+    EXPECT_FALSE(form->Image6->pixmap().isNull());
+    EXPECT_EQ(form->Label23->text(), u"附件(4)>>"_s);
+
+    // The panel: add, open, delete without a question, close.
+    click(form->Image8);
+    EXPECT_TRUE(form->Frame2->isVisible());
+    EXPECT_EQ(form->File1->count(), 4);
+    const QString letter = outside.path() + u"/律师函.txt"_s;
+    QFile file(letter);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("x");
+    file.close();
+    fakes.fileDialogs.chosenFiles = {letter};
+    click(form->Label29);
+    EXPECT_EQ(fakes.fileDialogs.calls.back().title, u"添加客户资料"_s);
+    EXPECT_EQ(form->Label23->text(), u"附件(5)>>"_s);
+    const auto found = form->File1->findItems(u"律师函.txt"_s, Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1);
+    Q_EMIT form->File1->itemDoubleClicked(found[0]);
+    ASSERT_FALSE(fakes.shellOpen.calls.empty());
+    EXPECT_EQ(fakes.shellOpen.calls.back().target, tree.hostPath(folder + u"律师函.txt"_s));
+    const size_t boxes = fakes.messageBoxes.calls.size();
+    form->File1->setCurrentItem(found[0]);
+    click(form->Image18);
+    EXPECT_EQ(fakes.messageBoxes.calls.size(), boxes); // no question
+    EXPECT_FALSE(QFileInfo::exists(tree.hostPath(folder + u"律师函.txt"_s)));
+    EXPECT_EQ(form->Label23->text(), u"附件(4)>>"_s);
+    click(form->Label38);
+    EXPECT_FALSE(form->Frame2->isVisible());
 }
