@@ -6,6 +6,9 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
+
+#include <sys/stat.h>
 
 #include <algorithm>
 
@@ -203,7 +206,17 @@ FileResult RecordFile::discardFile(const QString &path) const
         return r;
     if (!QFileInfo(host).isFile())
         return FileResult::failure(FileResult::Error::NotFound, host);
-    if (QFile::moveToTrash(host))
+    // The desktop's trash in the user's data folder takes files of its own
+    // volume only; elsewhere the file is deleted (no trash folder is made
+    // on other volumes).
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    struct stat fileStat {
+    }, dataStat{};
+    const bool sameVolume = !data.isEmpty() &&
+                            ::stat(QFile::encodeName(host).constData(), &fileStat) == 0 &&
+                            ::stat(QFile::encodeName(data).constData(), &dataStat) == 0 &&
+                            fileStat.st_dev == dataStat.st_dev;
+    if (sameVolume && QFile::moveToTrash(host))
         return FileResult::success();
     return deleteFile(path);
 }
