@@ -199,6 +199,23 @@ FileResult RecordFile::makeDirectory(const QString &path) const
     return FileResult::success();
 }
 
+namespace {
+
+// Whether the desktop's trash in the user's data folder can take this path:
+// it takes what lies on its own volume only (no trash folder is made on
+// other volumes).
+bool trashTakes(const QString &host)
+{
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    struct stat fileStat {
+    }, dataStat{};
+    return !data.isEmpty() && ::stat(QFile::encodeName(host).constData(), &fileStat) == 0 &&
+           ::stat(QFile::encodeName(data).constData(), &dataStat) == 0 &&
+           fileStat.st_dev == dataStat.st_dev;
+}
+
+} // namespace
+
 FileResult RecordFile::discardFile(const QString &path) const
 {
     QString host;
@@ -206,19 +223,21 @@ FileResult RecordFile::discardFile(const QString &path) const
         return r;
     if (!QFileInfo(host).isFile())
         return FileResult::failure(FileResult::Error::NotFound, host);
-    // The desktop's trash in the user's data folder takes files of its own
-    // volume only; elsewhere the file is deleted (no trash folder is made
-    // on other volumes).
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    struct stat fileStat {
-    }, dataStat{};
-    const bool sameVolume = !data.isEmpty() &&
-                            ::stat(QFile::encodeName(host).constData(), &fileStat) == 0 &&
-                            ::stat(QFile::encodeName(data).constData(), &dataStat) == 0 &&
-                            fileStat.st_dev == dataStat.st_dev;
-    if (sameVolume && QFile::moveToTrash(host))
+    if (trashTakes(host) && QFile::moveToTrash(host))
         return FileResult::success();
     return deleteFile(path);
+}
+
+FileResult RecordFile::discardTree(const QString &path) const
+{
+    QString host;
+    if (FileResult r = resolveFor(path, &host); !r)
+        return r;
+    if (!QFileInfo(host).isDir())
+        return FileResult::failure(FileResult::Error::NotFound, host);
+    if (trashTakes(host) && QFile::moveToTrash(host))
+        return FileResult::success();
+    return deleteTree(path);
 }
 
 FileResult RecordFile::copyFile(const QString &from, const QString &to) const

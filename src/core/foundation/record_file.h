@@ -83,6 +83,8 @@ public:
     // Moves a file to the desktop's trash, so that it can be got back; where
     // the system has no trash for it, deletes it.
     FileResult discardFile(const QString &path) const;
+    // The same for a folder with everything in it.
+    FileResult discardTree(const QString &path) const;
     // Removes an empty folder.
     FileResult deleteDirectory(const QString &path) const;
 

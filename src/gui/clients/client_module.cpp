@@ -392,3 +392,55 @@ void ClientModule::applyScheduleCaption()
         f.DTPicker1->setEnabled(false);
     }
 }
+
+void ClientModule::deleteClicked()
+{
+    if (!f.files().exists(clientsRegisterPath())) {
+        f.services().messageBoxes.warning(u"没有任何客户!"_s, u"警告!"_s);
+        return;
+    }
+    DeleteClient();
+    f.state.CurClient.clear();
+}
+
+void ClientModule::DeleteClient()
+{
+    const QString name = f.state.CurClient.trimmed();
+    // 1. The folder goes to the trash (no question is asked, so it can be
+    //    got back); a name that is no folder name never reaches the disk.
+    if (!name.isEmpty()) {
+        if (const auto folder = clientFolderPath(name))
+            (void)f.files().discardTree(*folder);
+        refreshFiles();
+    }
+    // 2. The register without the client's rows; the rows it cannot hold stay.
+    QList<ClientRecord> kept;
+    int removed = 0;
+    for (const ClientRecord &row : m_reg.rows()) {
+        if (!name.isEmpty() && row.name.trimmed().compare(name, Qt::CaseInsensitive) == 0)
+            ++removed;
+        else
+            kept.append(row);
+    }
+    if (removed > 0) {
+        const FileResult written =
+            m_reg.mayRewrite() ? rewriteClients(f.files(), kept, m_reg.rest()) : m_reg.loadError();
+        if (!written) {
+            show(m_reg.mayRewrite() ? clientsWriteFailedNotice(written, u"删除"_s)
+                                    : clientsUnreadableNotice(m_reg, u"删除"_s));
+            return;
+        }
+        for (int i = 0; i < removed; ++i)
+            f.sounds.killSound();
+    }
+    // 3. The list again, on the same page.
+    f.recordList().ListBuffer.clear();
+    clearRegister();
+    LoadClients();
+    f.recordList().clearRows();
+    const QString page = f.Progress->caption();
+    FindClients(QString());
+    f.Progress->setCaption(page);
+    f.txtProgress->setText(page);
+    f.clearPane();
+}

@@ -38,6 +38,10 @@ public:
     void openAttachment(const QString &fileName);
     void closeAttachments();
 
+    // Image12 in the client archive, and the removal of CurClient's folder and record.
+    void deleteClicked();
+    void DeleteClient();
+
     // The edit cycle: Enter in the pane stages the record; with `save` the
     // record is stored, the pane emptied and the list rebuilt.
     void stageRecord(bool save);

@@ -400,6 +400,10 @@ void Form1::wireEvents()
     connect(Label29, &ClickLabel::clicked, this, [this] { m_clients->addAttachment(); });
     connect(Image18, &ClickLabel::clicked, this, [this] { m_clients->deleteAttachment(); });
     connect(Label38, &ClickLabel::clicked, this, [this] { m_clients->closeAttachments(); });
+    connect(Image12, &ClickLabel::clicked, this, [this] {
+        if (module() == 1)
+            m_clients->deleteClicked();
+    });
     connect(File1, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem *item) { m_clients->openAttachment(item->text()); });
     connect(Image1, &ClickLabel::clicked, this, [this] { window()->close(); });

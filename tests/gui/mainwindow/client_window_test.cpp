@@ -352,3 +352,34 @@ TEST_F(ClientWindowTest, PhotoAndAttachments)
     click(form->Label38);
     EXPECT_FALSE(form->Frame2->isVisible());
 }
+
+TEST_F(ClientWindowTest, DeletingAClientRemovesItsRecordsAndFolderWithoutAQuestion)
+{
+    startWith({client(u"甲公司"_s, u"企业"_s, u"合同纠纷"_s),
+               client(u"乙局"_s, u"行政"_s, u"复议"_s),
+               client(u"甲公司 "_s, u"企业"_s, u"旧记录"_s)});
+    const QString folder = u"c:\\program files\\quorix\\clients\\甲公司\\"_s;
+    tree.writeBytes(folder + u"合同.doc"_s, "doc");
+    clickRow(int(listRows().indexOf(u"甲公司"_s)));
+    form->sounds.resetCounts();
+    click(form->Image12);
+    EXPECT_TRUE(fakes.messageBoxes.calls.empty());
+    EXPECT_FALSE(QFileInfo::exists(tree.hostPath(folder)));
+    const QList<Record> records = stored();
+    ASSERT_EQ(records.size(), 1);
+    EXPECT_EQ(records[0][0].toText(), u"乙局"_s);
+    EXPECT_EQ(form->sounds.played(Sounds::Kill), 2); // one for each record left out
+    EXPECT_EQ(listRows(), (QStringList{u"乙局"_s}));
+    EXPECT_TRUE(form->state.CurClient.isEmpty());
+    EXPECT_TRUE(form->paneText().isEmpty());
+}
+
+TEST_F(ClientWindowTest, DeletingWithoutARegisterWarns)
+{
+    startWith({});
+    click(form->Image12);
+    ASSERT_EQ(fakes.messageBoxes.calls.size(), 1u);
+    EXPECT_EQ(fakes.messageBoxes.calls[0].text, u"没有任何客户!"_s);
+    EXPECT_EQ(fakes.messageBoxes.calls[0].title, u"警告!"_s);
+    EXPECT_EQ(fakes.messageBoxes.calls[0].icon, MessageIcon::Warning);
+}
