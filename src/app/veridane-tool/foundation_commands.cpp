@@ -122,11 +122,8 @@ int makeDemo(ToolContext &context, const QStringList &args, const ToolCommand &s
         options.laws = parsed.value(u"--laws"_s).toInt(&ok);
     if (!ok || options.laws < 0 || options.laws > DemoLawMaximum)
         return usageError(context, self, u"--laws 必须是 0 到 180000 之间的整数"_s);
-    if (parsed.has(u"--seed"_s)) {
-        options.seed = parsed.value(u"--seed"_s).toULongLong(&ok);
-        if (!ok)
-            return usageError(context, self, u"--seed 必须是非负整数"_s);
-    }
+    if (QString error; !readSeedOption(parsed, options.seed, error))
+        return usageError(context, self, error);
 
     const DemoInstallResult r = writeDemoInstall(context.drives(), options);
     if (!r.ok()) {

@@ -202,3 +202,17 @@ int runTool(const QStringList &arguments, const QList<ToolCommand> &commands)
         args.removeFirst();
     return command->run(context, args);
 }
+
+bool readSeedOption(const CommandOptions &options, quint64 &seed, QString &error)
+{
+    if (!options.has(u"--seed"_s))
+        return true;
+    bool ok = false;
+    const quint64 value = options.value(u"--seed"_s).toULongLong(&ok);
+    if (!ok) {
+        error = u"--seed 必须是非负整数"_s;
+        return false;
+    }
+    seed = value;
+    return true;
+}

@@ -65,6 +65,10 @@ struct CommandOptions {
         return values.value(name, fallback);
     }
 };
+// The demo commands' --seed: its value into `seed` when given; false, with
+// the usage message in `error`, when it is no whole number of at least 0.
+bool readSeedOption(const CommandOptions &options, quint64 &seed, QString &error);
+
 CommandOptions parseCommandOptions(const QStringList &args, const QStringList &valueOptions,
                                    const QStringList &flagOptions = {});
 

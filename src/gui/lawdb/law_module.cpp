@@ -117,7 +117,6 @@ void LawModule::hideBusy()
 
 void LawModule::Index2Find()
 {
-    f.List1->setStyleSheet(f.List1->styleSheet());
     showBusy(u"稍侯......."_s);
     ResultBuffer.clear();
     f.Progress->setCaption(u"1"_s);
@@ -385,10 +384,13 @@ void LawModule::FindWord()
     QTextDocument *doc = f.RichTextBox1->document();
     QTextCharFormat red;
     red.setForeground(QColor(255, 0, 0));
+    // The occurrences come in text order: one pass maps them all.
+    PanePositions starts(text);
+    PanePositions ends(text);
     for (const WordOccurrence &o : found.occurrences) {
         QTextCursor c(doc);
-        const int start = Form1::documentPosition(text, o.start);
-        const int end = Form1::documentPosition(text, o.start + o.length);
+        const int start = starts(o.start);
+        const int end = ends(o.start + o.length);
         c.setPosition(start);
         c.setPosition(end, QTextCursor::KeepAnchor);
         c.mergeCharFormat(red);

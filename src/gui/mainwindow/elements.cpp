@@ -51,6 +51,12 @@ void setTextColour(QWidget *element, const QColor &colour)
     element->setPalette(p);
 }
 
+void setStyle(QWidget *element, const QString &styleSheet)
+{
+    if (element->styleSheet() != styleSheet)
+        element->setStyleSheet(styleSheet);
+}
+
 QColor textColour(const QWidget *element)
 {
     return element->palette().color(QPalette::WindowText);
@@ -106,11 +112,21 @@ void PictureButton::setCaption(const QString &caption)
 
 void PictureButton::showPicture(const RecordFile &files, const QString &relative)
 {
+    // The picture shown already is not read again (the hover resets ask for
+    // the same pictures on every pointer move).
+    if (relative == m_picture && !pixmap().isNull())
+        return;
     m_picture = relative;
-    showFile(files.hostPath(InstallPaths::installDir() + relative));
+    load(files.hostPath(InstallPaths::installDir() + relative));
 }
 
 void PictureButton::showFile(const QString &hostPath)
+{
+    m_picture.clear();
+    load(hostPath);
+}
+
+void PictureButton::load(const QString &hostPath)
 {
     const QPixmap picture(hostPath);
     if (picture.isNull()) {

@@ -33,6 +33,10 @@ protected:
 void setTextColour(QWidget *element, const QColor &colour);
 QColor textColour(const QWidget *element);
 
+// Sets a style sheet only when it differs from the element's own: setting
+// one repolishes the element, which the hover paths would do on every move.
+void setStyle(QWidget *element, const QString &styleSheet);
+
 // A label used as a state holder: its caption is a value, and setting it
 // runs the change handlers only when the caption really changes.
 class StateLabel : public ClickLabel
@@ -70,6 +74,8 @@ public:
     const QString &pictureName() const { return m_picture; }
 
 private:
+    void load(const QString &hostPath);
+
     QString m_picture;
     QString m_caption;
 };

@@ -520,14 +520,23 @@ void Form1::setPaneText(const QString &text)
     RichTextBox1->setPlainText(plain);
 }
 
+int PanePositions::operator()(qsizetype position)
+{
+    if (position < m_scanned) {
+        m_scanned = 0;
+        m_breaks = 0;
+    }
+    // A CR LF pair counts when its LF lies before the position.
+    for (; m_scanned + 1 < position && m_scanned + 1 < m_text.size(); ++m_scanned) {
+        if (m_text[m_scanned] == u'\r' && m_text[m_scanned + 1] == u'\n')
+            ++m_breaks;
+    }
+    return int(position - m_breaks);
+}
+
 int Form1::documentPosition(const QString &paneText, qsizetype position)
 {
-    qsizetype breaks = 0;
-    for (qsizetype i = 0; i + 1 < position && i + 1 < paneText.size(); ++i) {
-        if (paneText[i] == u'\r' && paneText[i + 1] == u'\n')
-            ++breaks;
-    }
-    return int(position - breaks);
+    return PanePositions(paneText)(position);
 }
 
 void Form1::clearPane()

@@ -25,6 +25,23 @@ class QTextEdit;
 class QTreeWidget;
 class QTreeWidgetItem;
 
+// Document positions of positions in the pane's Text (where each line break
+// counts two characters). Positions asked in ascending order are mapped in
+// one pass over the text.
+class PanePositions
+{
+public:
+    explicit PanePositions(const QString &paneText)
+        : m_text(paneText)
+    {}
+    int operator()(qsizetype position);
+
+private:
+    const QString &m_text;
+    qsizetype m_scanned = 0; // the breaks before m_scanned are counted
+    qsizetype m_breaks = 0;
+};
+
 class ClientEditor;
 class ClientModule;
 class DirectoryModule;

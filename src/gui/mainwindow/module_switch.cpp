@@ -318,8 +318,8 @@ void ModuleSwitch::ResetObjPics()
 {
     // 1.
     f.lbVer->setFrameShape(QFrame::NoFrame);
-    f.lbVer->setStyleSheet(u"background-color: rgb(255, 255, 0); color: rgb(255, 0, 0)"_s);
-    f.Text6->setStyleSheet(u"background-color: rgb(255, 255, 192)"_s);
+    setStyle(f.lbVer, u"background-color: rgb(255, 255, 0); color: rgb(255, 0, 0)"_s);
+    setStyle(f.Text6, u"background-color: rgb(255, 255, 192)"_s);
     // 2.
     for (PictureButton *b :
          {f.Image1, f.Image2, f.Image3, f.Image4, f.Image7, f.Image6, f.Image9, f.Image10,
@@ -332,19 +332,19 @@ void ModuleSwitch::ResetObjPics()
         f.Image2->showPicture(f.files(), u"objpics\\preview1.jpg"_s);
         for (QLabel *l : {f.Label1, f.Label2, f.Label3}) {
             l->setFrameShape(QFrame::NoFrame);
-            l->setStyleSheet(u"color: rgb(128, 128, 128)"_s);
+            setStyle(l, u"color: rgb(128, 128, 128)"_s);
         }
-        f.Label39->setStyleSheet(u"color: rgb(64, 64, 64)"_s);
+        setStyle(f.Label39, u"color: rgb(64, 64, 64)"_s);
     }
     // 4.
     ResetLbBorderStyle();
     // 5.
     QString label14Colour = f.module() == 3 ? u"color: rgb(128, 128, 128)"_s : u"color: black"_s;
-    f.label14->setStyleSheet(label14Colour);
+    setStyle(f.label14, label14Colour);
     for (QLabel *l : std::initializer_list<QLabel *>{f.label14, f.Label33, f.Label34, f.Label39})
         l->setFrameShape(QFrame::NoFrame);
     for (QLabel *l : {f.Label33, f.Label34})
-        l->setStyleSheet(u"color: rgb(0, 176, 234)"_s);
+        setStyle(l, u"color: rgb(0, 176, 234)"_s);
     // 6.
     try {
         Twips::setTop(f.lbVer, Twips::top(f.Label28));
@@ -353,7 +353,7 @@ void ModuleSwitch::ResetObjPics()
     }
     // 7.
     f.Picture1->setFrameShape(QFrame::NoFrame);
-    f.Label39->setStyleSheet(u"color: rgb(64, 64, 64)"_s);
+    setStyle(f.Label39, u"color: rgb(64, 64, 64)"_s);
     f.Picture3->hide();
     f.Text6->hide();
     try {
