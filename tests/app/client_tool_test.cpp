@@ -3,6 +3,7 @@
 #include "support/install_tree.h"
 #include "support/tool_run.h"
 
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -153,4 +154,80 @@ TEST_F(ClientToolTest, AddRefusesWhatCannotBeStored)
         EXPECT_TRUE(r.err.contains(u"用法: veridane-tool clients add"_s)) << r.err.toStdString();
     }
     EXPECT_TRUE(tree.snapshot() == before);
+}
+
+TEST_F(ClientToolTest, BackupCopiesTheArchiveAndRefusesToReplaceWithoutYes)
+{
+    const QString d = tree.addDrive(u'd');
+    const QStringList env = {u"VERIDANE_DRIVES=d="_s + d + u",removable"_s};
+    tree.writeBytes(u"c:\\program files\\quorix\\clients\\李小红\\协议.doc"_s, "doc");
+
+    ToolRun run = runTool(tree, {u"clients"_s, u"backup"_s, u"--drive"_s, u"d:"_s}, env);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.startsWith(u"备份结束"_s)) << run.out.toStdString();
+    EXPECT_EQ(tree.readBytes(u"d:\\clients\\clients.txt"_s), tree.readBytes(clientsRegisterPath()));
+    EXPECT_EQ(tree.readBytes(u"d:\\clients\\李小红\\协议.doc"_s), "doc");
+    EXPECT_EQ(tree.readBytes(u"c:\\program files\\quorix\\BackupDrv.txt"_s), "\"d:\"\r\n");
+
+    tree.writeBytes(u"d:\\clients\\旧文件.txt"_s, "old");
+    run = runTool(tree, {u"clients"_s, u"backup"_s, u"--drive"_s, u"d"_s}, env);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(u"--yes"_s)) << run.err.toStdString();
+    EXPECT_EQ(tree.readBytes(u"d:\\clients\\旧文件.txt"_s), "old");
+
+    run = runTool(tree, {u"clients"_s, u"backup"_s, u"--drive=D:"_s, u"--yes"_s}, env);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(tree.hostPath(u"d:\\clients\\旧文件.txt"_s)))
+        << "the old backup is replaced as a whole";
+    EXPECT_EQ(tree.readBytes(u"d:\\clients\\李小红\\协议.doc"_s), "doc");
+}
+
+TEST_F(ClientToolTest, BackupRefusals)
+{
+    const QString d = tree.addDrive(u'd');
+    const QString e = tree.addDrive(u'e');
+    const QStringList env = {u"VERIDANE_DRIVES=d="_s + d + u",removable;e="_s + e + u",cdrom"_s};
+    const struct {
+        QStringList args;
+        int exit;
+        QString err;
+    } cases[] = {
+        {{u"--drive"_s, u"e:"_s}, 1, u"该设备是只读设备!请重新选择驱动器。"_s},
+        {{u"--drive"_s, u"c:"_s}, 2, u"c: 是系统盘"_s},
+        {{u"--drive"_s, u"x:"_s}, 2, u"没有驱动器 x:"_s},
+        {{}, 2, u"需要 --drive"_s},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.args.join(u' ').toStdString());
+        const ToolRun run = runTool(tree, QStringList{u"clients"_s, u"backup"_s} + c.args, env);
+        EXPECT_EQ(run.exitCode, c.exit);
+        EXPECT_TRUE(run.err.contains(c.err)) << run.err.toStdString();
+    }
+    EXPECT_FALSE(QFileInfo::exists(tree.hostPath(u"e:\\clients"_s)));
+    EXPECT_FALSE(QFileInfo::exists(tree.hostPath(u"c:\\program files\\quorix\\BackupDrv.txt"_s)));
+
+    tree.writeRecords(clientsRegisterPath(), {});
+    const ToolRun empty = runTool(tree, {u"clients"_s, u"backup"_s, u"--drive"_s, u"d:"_s}, env);
+    EXPECT_EQ(empty.exitCode, 1);
+    EXPECT_TRUE(empty.err.contains(u"没有客户资料!"_s)) << empty.err.toStdString();
+}
+
+TEST_F(ClientToolTest, RestoreMergesTheBackup)
+{
+    const QString d = tree.addDrive(u'd');
+    const QStringList env = {u"VERIDANE_DRIVES=d="_s + d};
+    ToolRun run = runTool(tree, {u"clients"_s, u"restore"_s, u"--drive"_s, u"d:"_s}, env);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(u"没有用于恢复或导入的文件!"_s)) << run.err.toStdString();
+
+    tree.writeRecords(u"d:\\clients\\clients.txt"_s,
+                      {row(u"abc ltd"_s, u"涉外"_s, u"from the backup"_s),
+                       row(u"王五"_s, u"私人"_s, u"新客户"_s)});
+    run = runTool(tree, {u"clients"_s, u"restore"_s, u"--drive"_s, u"d:"_s}, env);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, u"5条记录刷新完毕! (更新 1 位, 新增 1 位)\n"_s);
+    const ClientReg reg = LoadClients(tree.files()).reg;
+    ASSERT_EQ(reg.count(), 5);
+    EXPECT_EQ(reg.row(3).text, u"abc ltd\r\nfrom the backup"_s);
+    EXPECT_EQ(reg.row(5).name, u"王五"_s);
 }

@@ -1,11 +1,13 @@
 #include "app/veridane-tool/law_options.h"
 #include "app/veridane-tool/tool.h"
 
+#include "core/clients/client_backup.h"
 #include "core/clients/client_classes.h"
 #include "core/clients/client_edit.h"
 #include "core/clients/client_names.h"
 #include "core/clients/client_register.h"
 #include "core/clients/client_search.h"
+#include "core/foundation/drives.h"
 #include "core/foundation/gbk.h"
 #include "core/foundation/record_file.h"
 
@@ -155,6 +157,116 @@ int add(ToolContext &context, const QStringList &args, const ToolCommand &self)
     return ExitFailed;
 }
 
+// The --drive option: a letter of the drive map other than c:, as "d", "d:" or "D:".
+std::optional<QChar> driveOption(const ToolContext &context, const CommandOptions &options,
+                                 QString &error)
+{
+    QString text = options.value(u"--drive"_s).trimmed();
+    if (text.endsWith(u':'))
+        text.chop(1);
+    if (text.size() != 1 || !text[0].isLetter() || text[0].unicode() > 0x7f) {
+        error = u"需要 --drive, 如 --drive d:"_s;
+        return std::nullopt;
+    }
+    const QChar letter = text[0].toLower();
+    if (letter == u'c') {
+        error = u"c: 是系统盘, 请选择其他驱动器"_s;
+        return std::nullopt;
+    }
+    if (!context.drives().drive(letter)) {
+        error = u"没有驱动器 "_s + letter + u": (驱动器由 VERIDANE_DRIVES 或挂载的卷给出)"_s;
+        return std::nullopt;
+    }
+    return letter;
+}
+
+int backup(ToolContext &context, const QStringList &args, const ToolCommand &self)
+{
+    const CommandOptions options = parseCommandOptions(args, {u"--drive"_s}, {u"--yes"_s});
+    if (!options.error.isEmpty())
+        return usageError(context, self, options.error);
+    if (!options.positional.isEmpty())
+        return usageError(context, self, u"未知的参数: "_s + options.positional.front());
+    QString why;
+    const auto drive = driveOption(context, options, why);
+    if (!drive)
+        return usageError(context, self, why);
+
+    const RecordFile files(context.drives());
+    if (const auto refusal = backupRefusal(files)) {
+        notice(context, *refusal);
+        return ExitFailed;
+    }
+    const SystemDrives drives(context.drives());
+    if (const auto info = drives.find(*drive); info && info->type == DriveType::CdRom) {
+        notice(context, readOnlyDriveNotice());
+        return ExitFailed;
+    }
+    const QString target = backupFolder(*drive);
+    const bool replacing = files.directoryExists(target);
+    if (replacing && !options.flags.contains(u"--yes"_s)) {
+        context.err(u"veridane-tool: 驱动器"_s + *drive + u":中发现同名文件夹 "_s +
+                    files.hostPath(target) + u", 没有覆盖 (用 --yes 覆盖)"_s);
+        return ExitFailed;
+    }
+    const auto space = backupSpace(drives, files, *drive, replacing);
+    if (!space) {
+        notice(context, driveUnavailableNotice(*drive));
+        return ExitFailed;
+    }
+    if (!space->enough()) {
+        notice(context, lowSpaceNotice(*space));
+        return ExitFailed;
+    }
+    if (replacing) {
+        if (const FileResult removed = files.deleteTree(target); !removed) {
+            notice(context, backupFailedNotice(removed));
+            return ExitFailed;
+        }
+    }
+    if (const FileResult remembered = rememberBackupDrive(files, *drive); !remembered)
+        context.err(u"veridane-tool: 备份盘没有记下: "_s + remembered.message());
+    if (const FileResult copied = BackUpClients(files, *drive); !copied) {
+        notice(context, backupFailedNotice(copied));
+        return ExitFailed;
+    }
+    context.out(u"备份结束: 客户档案 ("_s + QString::number(files.treeSize(target)) +
+                u" 字节) 已备份到 "_s + QString(drive->toUpper()) + u":\\clients ("_s +
+                files.hostPath(target) + u')');
+    return ExitOk;
+}
+
+int restore(ToolContext &context, const QStringList &args, const ToolCommand &self)
+{
+    const CommandOptions options = parseCommandOptions(args, {u"--drive"_s});
+    if (!options.error.isEmpty())
+        return usageError(context, self, options.error);
+    if (!options.positional.isEmpty())
+        return usageError(context, self, u"未知的参数: "_s + options.positional.front());
+    QString why;
+    const auto drive = driveOption(context, options, why);
+    if (!drive)
+        return usageError(context, self, why);
+
+    const RecordFile files(context.drives());
+    if (!backupRegisterExists(files, *drive)) {
+        context.err(u"veridane-tool: 没有用于恢复或导入的文件! ("_s +
+                    files.hostPath(backupFolder(*drive) + u"\\clients.txt"_s) + u')');
+        return ExitFailed;
+    }
+    const RestoreResult restored = Restore(files, *drive);
+    if (!restored.result) {
+        notice(context, restoreFailedNotice(restored.result));
+        return ExitFailed;
+    }
+    context.out(QString::number(restored.written) + u"条记录刷新完毕! (更新 "_s +
+                QString::number(restored.replaced) + u" 位, 新增 "_s +
+                QString::number(restored.added) + u" 位)"_s);
+    if (restored.written > ClientReg::Capacity)
+        notice(context, clientLimitNotice());
+    return ExitOk;
+}
+
 } // namespace
 
 void addClientCommands(QList<ToolCommand> &commands)
@@ -182,4 +294,28 @@ void addClientCommands(QList<ToolCommand> &commands)
          u"并以状态 1 退出。"_s,
          {}},
         add);
+    addCommand(
+        commands,
+        {{u"clients"_s, u"backup"_s},
+         u"--drive D [--yes]"_s,
+         u"把客户档案备份到另一个驱动器"_s,
+         u"与单击 备份 按钮再选择驱动器 D 的效果相同: 整个客户档案文件夹 (登记表、提醒、类别名称和\n"_s
+         u"每位客户的文件夹) 复制到 D:\\clients, 并把 D 记为最后一次备份的驱动器。D 不能是系统盘 c:\n"_s
+         u"或光盘; 剩余空间至少要有客户档案大小的 1.1 倍。D 上已有 clients 文件夹时不备份, 除非给出\n"_s
+         u"--yes, 这时先删除它。驱动器来自 VERIDANE_DRIVES 或挂载的卷。成功时在标准输出上说明备份\n"_s
+         u"到了哪里; 失败时在标准错误上说明并以状态 1 退出。适合每晚定时备份。"_s,
+         {}},
+        backup);
+    addCommand(
+        commands,
+        {{u"clients"_s, u"restore"_s},
+         u"--drive D"_s,
+         u"从另一个驱动器恢复或导入客户档案"_s,
+         u"与单击 恢复 按钮再选择驱动器 D 的效果相同: D:\\clients 中的客户合并到本机的客户档案里,\n"_s
+         u"同名 (不计大小写和首尾空格) 的客户以备份为准, 只在备份里的客户加在后面, 只在本机的客户\n"_s
+         u"保留; 客户文件夹里的文件逐个复制过来, 同名的以备份为准。合并后的登记表最后一步整体写入,\n"_s
+         u"失败时本机登记表不变。成功时在标准输出上写 \"N条记录刷新完毕!\" 和更新、新增的客户数;\n"_s
+         u"失败时在标准错误上说明并以状态 1 退出。"_s,
+         {}},
+        restore);
 }

@@ -4,6 +4,7 @@
 #include "core/foundation/install_paths.h"
 #include "core/foundation/record_file.h"
 
+#include <limits>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -58,18 +59,21 @@ ClientNotice clientLimitNotice()
             ClientNotice::Icon::None};
 }
 
-ClientsLoad LoadClients(const QByteArray &registerBytes)
+namespace {
+
+// The records of a register from the start, at most `limit` of them. Reading
+// ends at a record without a name or one cut off by the end of the file; that
+// record and everything after it (or after the limit) are kept as bytes.
+// Returns true when records followed the limit.
+bool readRecords(const QByteArray &bytes, qsizetype limit, QList<ClientRecord> &rows,
+                 QByteArray &rest)
 {
-    ClientsLoad load;
-    ClientReg &reg = load.reg;
-    RecordReader reader(registerBytes);
+    RecordReader reader(bytes);
     while (!reader.atEnd()) {
         const qsizetype start = reader.position();
-        if (reg.isFull()) {
-            // Records follow the 10000th: they stay in the file, not in the register.
-            reg.setRest(copiedFrom(registerBytes, start));
-            load.notice = clientLimitNotice();
-            break;
+        if (rows.size() >= limit) {
+            rest = copiedFrom(bytes, start);
+            return true;
         }
         std::optional<RecordReader::RawField> fields[4];
         bool whole = true;
@@ -79,16 +83,37 @@ ClientsLoad LoadClients(const QByteArray &registerBytes)
             if (!whole)
                 break;
         }
-        // A record cut off by the end of the file, or one without a name,
-        // ends the register; it and what follows are kept as they are.
         if (!whole || fields[0]->bytes.isEmpty()) {
-            reg.setRest(copiedFrom(registerBytes, start));
-            break;
+            rest = copiedFrom(bytes, start);
+            return false;
         }
-        reg.append({decodeField(fields[0]->bytes), decodeField(fields[1]->bytes),
-                    decodeField(fields[2]->bytes), decodeField(fields[3]->bytes)});
+        rows.append({decodeField(fields[0]->bytes), decodeField(fields[1]->bytes),
+                     decodeField(fields[2]->bytes), decodeField(fields[3]->bytes)});
     }
+    return false;
+}
+
+} // namespace
+
+ClientsLoad LoadClients(const QByteArray &registerBytes)
+{
+    ClientsLoad load;
+    QList<ClientRecord> rows;
+    QByteArray rest;
+    // Records after the 10000th stay in the file, not in the register.
+    if (readRecords(registerBytes, ClientReg::Capacity, rows, rest))
+        load.notice = clientLimitNotice();
+    for (ClientRecord &r : rows)
+        load.reg.append(std::move(r));
+    load.reg.setRest(std::move(rest));
     return load;
+}
+
+ClientRecords readClientRecords(const QByteArray &registerBytes)
+{
+    ClientRecords records;
+    readRecords(registerBytes, std::numeric_limits<qsizetype>::max(), records.rows, records.rest);
+    return records;
 }
 
 ClientsLoad LoadClients(const RecordFile &files)

@@ -91,6 +91,15 @@ ClientsLoad LoadClients(const RecordFile &files);
 // The same from the file's bytes; nothing taken refers to them.
 ClientsLoad LoadClients(const QByteArray &registerBytes);
 
+// Every record of a register, however many: the records up to the first one
+// without a name (or cut off by the end of the file), and the bytes from
+// there on, kept as they are.
+struct ClientRecords {
+    QList<ClientRecord> rows;
+    QByteArray rest;
+};
+ClientRecords readClientRecords(const QByteArray &registerBytes);
+
 // "超过允许的最大客户数量10000！" CR LF "10000之后的客户将被忽略。", the
 // program's own title, no icon.
 ClientNotice clientLimitNotice();
