@@ -81,6 +81,8 @@ private:
 MessageAnswer FakeMessageBoxes::show(const MessageRequest &request)
 {
     calls.push_back(request);
+    if (onShow)
+        onShow(request);
     if (answers.empty())
         return defaultAnswer(request);
     const MessageAnswer answer = answers.front();

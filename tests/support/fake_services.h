@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <iosfwd>
 #include <memory>
 #include <vector>
@@ -20,6 +21,9 @@
 struct FakeMessageBoxes final : MessageBoxes {
     std::vector<MessageRequest> calls;
     std::deque<MessageAnswer> answers;
+    // Called with each box as it is shown, for tests that look at the window
+    // while a box is open.
+    std::function<void(const MessageRequest &)> onShow;
 
     MessageAnswer show(const MessageRequest &request) override;
 };

@@ -63,8 +63,10 @@ public:
     int QuoteToggle = 0;
     EditRecord editRecord;
 
-private:
+    // A message of the archive in a message box with an OK button.
     void show(const ClientNotice &notice);
+
+private:
     // Lists the client's folder in File1 and its count in Label23.
     void refreshFiles();
     // "请先选择[列表框]中的客户!" or "[列表框]中没有客户!", title "提示：".

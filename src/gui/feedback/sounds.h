@@ -6,7 +6,7 @@
 class Sounds
 {
 public:
-    enum Sound { Page, Click, Button, Email, Kill, Count };
+    enum Sound { Page, Click, Button, Email, Kill, Restore, Backup, Count };
 
     void play(Sound sound) { ++m_played[sound]; }
     void pageSound() { play(Page); }
@@ -14,6 +14,8 @@ public:
     void buttonSound() { play(Button); }
     void emailSound() { play(Email); }
     void killSound() { play(Kill); }
+    void restoreSound() { play(Restore); }
+    void backupSound() { play(Backup); }
 
     int played(Sound sound) const { return m_played[sound]; }
     void resetCounts()

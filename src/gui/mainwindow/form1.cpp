@@ -2,6 +2,7 @@
 
 #include "core/foundation/clock.h"
 #include "core/foundation/install_paths.h"
+#include "gui/clients/backup_panel.h"
 #include "gui/clients/client_editor.h"
 #include "gui/clients/client_module.h"
 #include "gui/directory/directory_module.h"
@@ -52,6 +53,7 @@ Form1::Form1(const DriveMap &drives, const Clock &clock, PlatformServices servic
              const NoDateTexts &noDateTexts, QWidget *parent)
     : QWidget(parent)
     , m_drives(drives)
+    , m_systemDrives(drives)
     , m_files(drives)
     , m_clock(clock)
     , m_services(std::move(services))
@@ -77,6 +79,7 @@ Form1::Form1(const DriveMap &drives, const Clock &clock, PlatformServices servic
     m_law = std::make_unique<LawModule>(*this);
     m_clients = std::make_unique<ClientModule>(*this);
     m_clientEditor = std::make_unique<ClientEditor>(*this);
+    m_backup = std::make_unique<BackupPanel>(*this);
     m_directory = std::make_unique<DirectoryModule>(*this);
     m_moduleSwitch = std::make_unique<ModuleSwitch>(*this);
     wireEvents();
@@ -155,7 +158,7 @@ void Form1::createElements()
                  {&Image16, u"Image16"}, {&Image15, u"Image15"}, {&Image21, u"Image21"}};
     for (const auto &t : tools)
         *t.button = new PictureButton(QString::fromUtf16(t.name), this);
-    Label36 = caption(this, u"Label36"_s, {});
+    Label36 = new ClickLabel(u"Label36"_s, this);
     Label37 = caption(this, u"Label37"_s, {});
     Label31 = caption(this, u"Label31"_s, {});
 
@@ -303,6 +306,7 @@ void Form1::placeElements()
     for (int i = 0; i < 6; ++i)
         setGeometry(tools[i], 7200 + i * 520, 1427, 405, 405);
     setGeometry(Label36, 10400, y, 4200, 240);
+    setGeometry(Drive1, 12500, y - 30, 1900, 300);
     setGeometry(Label31, 13050, y, 800, 240);
 
     // List and text pane: the browse layout sizes them.
@@ -403,6 +407,14 @@ void Form1::wireEvents()
     connect(Image12, &ClickLabel::clicked, this, [this] {
         if (module() == 1)
             m_clients->deleteClicked();
+    });
+    connect(Image9, &ClickLabel::clicked, this, [this] { m_backup->backupClicked(); });
+    connect(Image10, &ClickLabel::clicked, this, [this] { m_backup->restoreClicked(); });
+    connect(Label36, &ClickLabel::clicked, this, [this] { m_backup->statusClicked(); });
+    connect(Drive1, &QComboBox::currentIndexChanged, this, [this](int index) {
+        const QString letter = Drive1->itemData(index).toString();
+        if (!letter.isEmpty())
+            m_backup->driveChosen(letter[0]);
     });
     connect(File1, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem *item) { m_clients->openAttachment(item->text()); });

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/foundation/drive_map.h"
+#include "core/foundation/drives.h"
 #include "core/foundation/record_file.h"
 #include "core/lawdb/keywords.h"
 #include "gui/feedback/sounds.h"
@@ -42,6 +43,7 @@ private:
     qsizetype m_breaks = 0;
 };
 
+class BackupPanel;
 class ClientEditor;
 class ClientModule;
 class DirectoryModule;
@@ -68,6 +70,10 @@ public:
     ~Form1() override;
 
     const DriveMap &drives() const { return m_drives; }
+    // The drives the drive list offers: those of the drive map as the system
+    // sees them, unless others are set (tests set their own).
+    const Drives &driveList() const { return m_driveList ? *m_driveList : m_systemDrives; }
+    void setDriveList(const Drives *drives) { m_driveList = drives; }
     const RecordFile &files() const { return m_files; }
     const Clock &clock() const { return m_clock; }
     const PlatformServices &services() const { return m_services; }
@@ -104,6 +110,7 @@ public:
     LawModule &law() { return *m_law; }
     ClientModule &clients() { return *m_clients; }
     ClientEditor &clientEditor() { return *m_clientEditor; }
+    BackupPanel &backup() { return *m_backup; }
     DirectoryModule &directory() { return *m_directory; }
 
     MainWindowState state;
@@ -141,7 +148,7 @@ public:
     ClickLabel *Label33, *Label34;
     QLineEdit *txtProgress;
     PictureButton *Image12, *Image11, *Image19, *Image16, *Image15, *Image21;
-    QLabel *Label36;
+    ClickLabel *Label36; // status line above the text pane
     QLabel *Label37;
     QLabel *Label31;
     // list and text pane
@@ -183,6 +190,8 @@ private:
     void create();
 
     const DriveMap &m_drives;
+    SystemDrives m_systemDrives;
+    const Drives *m_driveList = nullptr;
     RecordFile m_files;
     const Clock &m_clock;
     PlatformServices m_services;
@@ -196,5 +205,6 @@ private:
     std::unique_ptr<LawModule> m_law;
     std::unique_ptr<ClientModule> m_clients;
     std::unique_ptr<ClientEditor> m_clientEditor;
+    std::unique_ptr<BackupPanel> m_backup;
     std::unique_ptr<DirectoryModule> m_directory;
 };
