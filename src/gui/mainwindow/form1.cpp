@@ -5,6 +5,7 @@
 #include "gui/clients/backup_panel.h"
 #include "gui/clients/client_editor.h"
 #include "gui/clients/client_module.h"
+#include "gui/clients/ledger_window.h"
 #include "gui/directory/directory_module.h"
 #include "gui/lawdb/law_module.h"
 #include "gui/mainwindow/layouts.h"
@@ -404,6 +405,7 @@ void Form1::wireEvents()
     connect(Label29, &ClickLabel::clicked, this, [this] { m_clients->addAttachment(); });
     connect(Image18, &ClickLabel::clicked, this, [this] { m_clients->deleteAttachment(); });
     connect(Label38, &ClickLabel::clicked, this, [this] { m_clients->closeAttachments(); });
+    connect(lbACC, &ClickLabel::clicked, this, [this] { FrmPACC::open(*this); });
     connect(Image12, &ClickLabel::clicked, this, [this] {
         if (module() == 1)
             m_clients->deleteClicked();
