@@ -1,5 +1,6 @@
 #include "demo/demo_install.h"
 
+#include "core/clients/ledger.h"
 #include "core/foundation/record_file.h"
 #include "core/lawdb/law_index.h"
 #include "core/lawdb/word_find.h"
@@ -47,25 +48,40 @@ bool laws(const DriveMap &drives, const DemoInstallOptions &options, DemoInstall
     return result.ok();
 }
 
-// The special-character table of the word find: 24 symbols masked with "~"
-// in the shown text while a word is searched, then an end row.
-bool tables(const DriveMap &drives, const DemoInstallOptions &options, DemoInstallResult &result)
+// Writes one table unless it is there and kept; false, with result.failure
+// set, when it cannot be written.
+bool writeTable(const RecordFile &files, const QString &path, const QList<Record> &records,
+                const DemoInstallOptions &options, DemoInstallResult &result)
 {
-    const RecordFile files(drives);
-    if (files.exists(errNoListPath()) && !options.overwrite)
+    if (files.exists(path) && !options.overwrite)
         return true;
-    static constexpr char16_t Symbols[] = u"□■○●◇◆△▲▽▼☆★※→←↑↓〓§№◎☉♀♂";
-    RecordWriter writer = files.openForWriting(errNoListPath());
-    for (const QChar symbol : QStringView(Symbols))
-        writer.write({RecordValue(QString(symbol)), RecordValue(u"符号"_s), RecordValue(u"~"_s),
-                      RecordValue(QString())});
-    writer.write(
-        {RecordValue(u"~"_s), RecordValue(u"表尾"_s), RecordValue(u"~"_s), RecordValue(u"end"_s)});
+    RecordWriter writer = files.openForWriting(path);
+    for (const Record &record : records)
+        writer.write(record);
     if (FileResult r = writer.commit(); !r) {
         result.failure = r.message();
         return false;
     }
     return true;
+}
+
+// The special-character table of the word find: 24 symbols masked with "~"
+// in the shown text while a word is searched, then an end row. The
+// currencies of the billing ledger, the default first.
+bool tables(const DriveMap &drives, const DemoInstallOptions &options, DemoInstallResult &result)
+{
+    const RecordFile files(drives);
+    static constexpr char16_t Symbols[] = u"□■○●◇◆△▲▽▼☆★※→←↑↓〓§№◎☉♀♂";
+    QList<Record> errNoList;
+    for (const QChar symbol : QStringView(Symbols))
+        errNoList.append({QString(symbol), u"符号"_s, u"~"_s, QString()});
+    errNoList.append({u"~"_s, u"表尾"_s, u"~"_s, u"end"_s});
+    QList<Record> currencies;
+    for (const QString &currency :
+         {u"人民币"_s, u"美元"_s, u"欧元"_s, u"港币"_s, u"日元"_s, u"英镑"_s})
+        currencies.append(Record{currency});
+    return writeTable(files, errNoListPath(), errNoList, options, result) &&
+           writeTable(files, currenciesPath(), currencies, options, result);
 }
 
 // The sample clients carry dates of the month of today; without a today

@@ -1,6 +1,7 @@
 #include "core/clients/client_names.h"
 #include "core/clients/client_register.h"
 #include "core/clients/client_search.h"
+#include "core/clients/ledger.h"
 #include "core/foundation/install_paths.h"
 #include "core/lawdb/law_index.h"
 #include "core/lawdb/word_find.h"
@@ -68,6 +69,24 @@ TEST(DemoInstall, AFreshTreeGetsFoldersPicturesAndLaws)
     const QString text = u"第一条　□甲□乙"_s;
     const WordFindResult found = FindWord(text, u"□乙"_s, table);
     EXPECT_EQ(found.count, 1);
+
+    // The currencies of the billing ledger, the default first.
+    EXPECT_EQ(loadCurrencies(files),
+              (QStringList{u"人民币"_s, u"美元"_s, u"欧元"_s, u"港币"_s, u"日元"_s, u"英镑"_s}));
+}
+
+TEST(DemoInstall, KeepsTheUsersTablesAndWritesTheMissingOnes)
+{
+    InstallTree tree;
+    tree.writeRecords(currenciesPath(), {{u"美元"_s}, {u"人民币"_s}});
+    const QByteArray users = tree.readBytes(currenciesPath());
+
+    ASSERT_TRUE(writeDemoInstall(tree.drives(), options(0)).ok());
+    EXPECT_EQ(tree.readBytes(currenciesPath()), users);
+    EXPECT_TRUE(LoadErrNoList(tree.files()).exists);
+
+    ASSERT_TRUE(writeDemoInstall(tree.drives(), options(0, true)).ok());
+    EXPECT_EQ(loadCurrencies(tree.files()).front(), u"人民币"_s);
 }
 
 TEST(DemoInstall, SampleClientsWithFoldersDatesAndAddresses)
