@@ -179,6 +179,8 @@ void Form1::createElements()
     RichTextBox1->setTabChangesFocus(true);
     Picture1 = make<QFrame>(this, u"Picture1"_s);
     Picture1->setFrameShape(QFrame::Box);
+    // Opaque, so that the pane's text does not show through beside the photo.
+    Picture1->setAutoFillBackground(true);
     Image6 = new PictureButton(u"Image6"_s, Picture1);
     Text4 = make<QLineEdit>(this, u"Text4"_s);
     Text5 = make<QLineEdit>(this, u"Text5"_s);
@@ -320,7 +322,8 @@ void Form1::placeElements()
     setGeometry(Text4, 9900, 1860 + H - 2150 - 240, 2950, 240);
     setGeometry(Text5, 9900, 1860 + H - 2150 - 480, 2950, 240);
     setGeometry(Text10, 9900, 1860 + H - 2150 - 880, 2950, 400);
-    setGeometry(Frame2, 9860 + 3300 - 2960, 2600, 2900, 3600);
+    // Below the photo frame, so that the photo and the file count stay in sight.
+    setGeometry(Frame2, 9860 + 3300 - 2960, 3780, 2900, 3600);
     setGeometry(Text8, 10860, 2460, 2700, 1400);
     setGeometry(Text9, 9900, 2000, 3200, 1100);
     setGeometry(Text11, 10000, 2860, 2400, 270);
