@@ -84,6 +84,13 @@ bool tables(const DriveMap &drives, const DemoInstallOptions &options, DemoInsta
            writeTable(files, currenciesPath(), currencies, options, result);
 }
 
+bool directory(const DriveMap &drives, const DemoInstallOptions &options, DemoInstallResult &result)
+{
+    result.directory = writeDemoDirectory(drives, options.overwrite);
+    result.failure = result.directory.failure;
+    return result.ok();
+}
+
 // The sample clients carry dates of the month of today; without a today
 // there are none.
 bool clients(const DriveMap &drives, const DemoInstallOptions &options, DemoInstallResult &result)
@@ -97,7 +104,7 @@ bool clients(const DriveMap &drives, const DemoInstallOptions &options, DemoInst
 
 // In this order: the small parts first, so that a failure of the large law
 // database still leaves a tree the program can start on.
-constexpr Step Steps[] = {folders, pictures, tables, clients, laws};
+constexpr Step Steps[] = {folders, pictures, tables, directory, clients, laws};
 
 QString optionsProblem(const DemoInstallOptions &options)
 {

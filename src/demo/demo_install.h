@@ -1,6 +1,7 @@
 #pragma once
 
 #include "demo/demo_clients.h"
+#include "demo/demo_directory.h"
 #include "demo/demo_laws.h"
 #include "demo/demo_pictures.h"
 
@@ -26,6 +27,8 @@ struct DemoInstallOptions {
 
 struct DemoInstallResult {
     DemoPictureResult pictures;
+    // The directory and the official-website tables.
+    DemoDirectoryResult directory;
     DemoClientResult clients; // the sample clients, or kept when a register was there
     DemoLawResult laws;       // what was written; nothing when kept or not asked for
     bool lawsKept = false;    // a law database was there and was left as it was
@@ -34,7 +37,8 @@ struct DemoInstallResult {
 };
 
 // Writes the install tree on the system drive of `drives`: the folders
-// (writeDemoTree), the pictures (writeDemoPictures), the sample clients
+// (writeDemoTree), the pictures (writeDemoPictures), the directory and the
+// official-website tables (writeDemoDirectory), the sample clients
 // (writeDemoClients, when no client register is there and options.today is
 // a date) and, unless options.laws
 // is 0, a law database of that many documents (writeDemoLaws) when none is

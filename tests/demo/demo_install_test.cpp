@@ -44,6 +44,7 @@ TEST(DemoInstall, AFreshTreeGetsFoldersPicturesAndLaws)
     EXPECT_EQ(r.pictures.written, pictureCount());
     EXPECT_FALSE(r.lawsKept);
     EXPECT_EQ(r.laws.documents, 40);
+    EXPECT_EQ(r.directory.written, 4) << "the directory and the official-website tables";
 
     const RecordFile files = tree.files();
     for (const QString &folder : {u"sounds\\"_s, u"help\\"_s, u"objpics\\"_s})

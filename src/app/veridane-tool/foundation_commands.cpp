@@ -86,7 +86,27 @@ int path(ToolContext &context, const QStringList &args, const ToolCommand &self)
     return ExitOk;
 }
 
-// "图片 写入 31 个; 客户档案 写入 10 位; 法律数据库 写入 3000 篇 (正文文件 644 个和索引)"
+// "号码簿和网址表 写入 4 个 (号码簿 895 条, 官方网站 158 个)", with the files
+// kept named too.
+QString demoDirectorySummary(const DemoDirectoryResult &r)
+{
+    if (r.written == 0)
+        return u"号码簿和网址表 已有, 保留"_s;
+    QString text = u"号码簿和网址表 写入 "_s + QString::number(r.written) + u" 个"_s;
+    QStringList counts;
+    if (r.directoryRecords > 0)
+        counts.append(u"号码簿 "_s + QString::number(r.directoryRecords) + u" 条"_s);
+    if (r.govSites > 0)
+        counts.append(u"官方网站 "_s + QString::number(r.govSites) + u" 个"_s);
+    if (!counts.isEmpty())
+        text += u" ("_s + counts.join(u", "_s) + u')';
+    if (r.kept > 0)
+        text += u", 保留已有的 "_s + QString::number(r.kept) + u" 个"_s;
+    return text;
+}
+
+// "图片 写入 31 个; 号码簿和网址表 写入 4 个 (...); 客户档案 写入 10 位;
+// 法律数据库 写入 3000 篇 (正文文件 644 个和索引)"
 QString demoInstallSummary(const DemoInstallResult &r, int laws)
 {
     QString pictures = u"图片 写入 "_s + QString::number(r.pictures.written) + u" 个"_s;
@@ -103,7 +123,8 @@ QString demoInstallSummary(const DemoInstallResult &r, int laws)
     const QString clients =
         r.clients.kept ? u"客户档案 已有, 保留"_s
                        : u"客户档案 写入 "_s + QString::number(r.clients.written) + u" 位"_s;
-    return pictures + u"; "_s + clients + u"; "_s + lawText;
+    return pictures + u"; "_s + demoDirectorySummary(r.directory) + u"; "_s + clients + u"; "_s +
+           lawText;
 }
 
 int makeDemo(ToolContext &context, const QStringList &args, const ToolCommand &self)
@@ -163,7 +184,9 @@ void addFoundationCommands(QList<ToolCommand> &commands)
          u"[--laws N] [--seed S] [--force]"_s,
          u"在 --root 下建立演示用的安装目录树"_s,
          u"建立安装文件夹及其模块文件夹和法律正文文件夹, 写入 objpics 中的全部图片 (按钮、模块图标、\n"_s
-         u"照片占位图和窗口背景); 没有客户档案 (clients\\clients.txt) 时写入十位虚构的示例客户及其\n"_s
+         u"照片占位图和窗口背景), 号码簿 (YellowPage\\comcodes.txt: 电话区号、求助电话、邮政编码、\n"_s
+         u"常用网站、法律机构、政府机构和旅行服务) 和官方网站搜索的三个表 (lawbase\\GovURLs.txt、\n"_s
+         u"places.txt、Sectors.txt); 没有客户档案 (clients\\clients.txt) 时写入十位虚构的示例客户及其\n"_s
          u"文件夹, 有些记录带有本月的日期; 没有法律数据库时生成 N 篇虚构的法律文件 (0 到 180000,\n"_s
          u"默认 3000; 0 表示不生成; 日期不晚于今天, 即 --today; S 默认为 1, 见 law make-demo)。\n"_s
          u"已有的文件、客户档案和法律数据库保持不变, 除非给出 --force: 那时全部重写, 已有的客户档案和\n"_s

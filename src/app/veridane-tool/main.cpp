@@ -11,5 +11,6 @@ int main(int argc, char *argv[])
     addLawCommands(commands);
     addLawMaintenanceCommands(commands);
     addClientCommands(commands);
+    addDirectoryCommands(commands);
     return runTool(QCoreApplication::arguments().mid(1), commands);
 }

@@ -1,6 +1,7 @@
 #include "gui/clients/client_editor.h"
 
 #include "gui/clients/client_module.h"
+#include "gui/directory/address_pickup.h"
 #include "gui/mainwindow/form1.h"
 #include "gui/mainwindow/text_pane.h"
 #include "gui/mainwindow/twips.h"
@@ -158,6 +159,8 @@ void ClientEditor::changed()
     // 6. and 8.
     if (f.paneText().isEmpty())
         f.clients().noPaneText();
+    // 7. The web and e-mail addresses of the text.
+    f.pickup().paneChanged(f.paneText());
     m_inChange = false;
 }
 

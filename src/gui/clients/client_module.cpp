@@ -256,7 +256,7 @@ void ClientModule::addAttachment()
             f.files().copyFile(chosen, *folder + u'\\' + QFileInfo(chosen).fileName());
         if (!copied)
             f.services().messageBoxes.critical(copied.message(), u"错误"_s);
-        f.sounds.play(Sounds::Page);
+        f.sounds.play(Sounds::Favorites);
     }
     refreshFiles();
 }

@@ -4,8 +4,8 @@
 
 class Form1;
 
-// The directory on screen. Its query comes with the directory; for now the
-// module switches in and out with its column sets and an empty result.
+// The directory on screen: the categories with their column sets, the query
+// FindComCodes, the website sub-class box and the user category names.
 class DirectoryModule
 {
 public:
@@ -16,6 +16,10 @@ public:
     void LB8toLB12();
     void categoryClick(int number);
     void FindComCodes();
+    // An entry of the sub-class box chosen.
+    void Combo1Click();
+    // A double click on a row: a website row opens its address.
+    void rowDoubleClicked(const QString &code);
 
 private:
     Form1 &f;

@@ -6,7 +6,7 @@
 class Sounds
 {
 public:
-    enum Sound { Page, Click, Button, Email, Kill, Restore, Backup, Count };
+    enum Sound { Page, Click, Button, Email, Kill, Restore, Backup, Favorites, Count };
 
     void play(Sound sound) { ++m_played[sound]; }
     void pageSound() { play(Page); }

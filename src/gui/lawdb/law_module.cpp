@@ -117,6 +117,7 @@ void LawModule::hideBusy()
 
 void LawModule::Index2Find()
 {
+    f.recordList().setTextColour(Qt::black);
     showBusy(u"稍侯......."_s);
     ResultBuffer.clear();
     f.Progress->setCaption(u"1"_s);
@@ -299,6 +300,7 @@ bool LawModule::Text1KeyPress(QKeyEvent *key)
         return true;
     }
     KWDDTFormat(f.keyWords, f.Text1->text(), f.module() == 2);
+    f.recordList().setTextColour(Qt::black);
     switch (f.module()) {
     case 2: {
         if (f.state.favoritesShown())

@@ -45,6 +45,14 @@ public:
     bool Text2KeyPress(QKeyEvent *key);
     void FindWord();
 
+    // The favourites: Image11 adds the opened document and lists them,
+    // Image12 removes the selected one.
+    void favoritesClicked();
+    void FavoriteAdd2();
+    void DeleteFavorite2();
+    // The official websites of the shown law text, offered one by one.
+    void ToURLGov();
+
     void LoadErrNoList();
     const ErrNoList &errNoList() const { return m_errNoList; }
 

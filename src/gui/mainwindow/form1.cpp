@@ -6,6 +6,7 @@
 #include "gui/clients/client_editor.h"
 #include "gui/clients/client_module.h"
 #include "gui/clients/ledger_window.h"
+#include "gui/directory/address_pickup.h"
 #include "gui/directory/directory_module.h"
 #include "gui/lawdb/law_module.h"
 #include "gui/mainwindow/layouts.h"
@@ -81,6 +82,7 @@ Form1::Form1(const DriveMap &drives, const Clock &clock, PlatformServices servic
     m_clients = std::make_unique<ClientModule>(*this);
     m_clientEditor = std::make_unique<ClientEditor>(*this);
     m_backup = std::make_unique<BackupPanel>(*this);
+    m_pickup = std::make_unique<AddressPickup>(*this);
     m_directory = std::make_unique<DirectoryModule>(*this);
     m_moduleSwitch = std::make_unique<ModuleSwitch>(*this);
     wireEvents();
@@ -183,8 +185,17 @@ void Form1::createElements()
     Picture1->setAutoFillBackground(true);
     Image6 = new PictureButton(u"Image6"_s, Picture1);
     Text4 = make<QLineEdit>(this, u"Text4"_s);
+    Text4->setText(u"Emial:"_s);
     Text5 = make<QLineEdit>(this, u"Text5"_s);
-    Text10 = make<QLineEdit>(this, u"Text10"_s);
+    // Both boxes are clicked, not typed into.
+    for (QLineEdit *box : {Text4, Text5}) {
+        box->setReadOnly(true);
+        box->setCursor(Qt::PointingHandCursor);
+    }
+    Text10 = make<QLabel>(this, u"Text10"_s);
+    Text10->setText(u"该网址已被收录到《电邮查询》模块\n中的“常用网站：法律”类中。"_s);
+    Text10->setFrameShape(QFrame::Box);
+    Text10->setAutoFillBackground(true);
     Text3 = make<QLineEdit>(this, u"Text3"_s);
     Text3->setReadOnly(true);
     Text6 = make<QLineEdit>(this, u"Text6"_s);
@@ -321,7 +332,8 @@ void Form1::placeElements()
     setGeometry(Image8, 1060, 1540, 400, 240);
     setGeometry(Text4, 9900, 1860 + H - 2150 - 240, 2950, 240);
     setGeometry(Text5, 9900, 1860 + H - 2150 - 480, 2950, 240);
-    setGeometry(Text10, 9900, 1860 + H - 2150 - 880, 2950, 400);
+    // Two lines high, right above the website box.
+    setGeometry(Text10, 9900, 1860 + H - 2150 - 1020, 2950, 540);
     // Below the photo frame, so that the photo and the file count stay in sight.
     setGeometry(Frame2, 9860 + 3300 - 2960, 3780, 2900, 3600);
     setGeometry(Text8, 10860, 2460, 2700, 1400);
@@ -347,8 +359,8 @@ void Form1::placeElements()
 
 void Form1::wireEvents()
 {
-    for (QWidget *w :
-         std::initializer_list<QWidget *>{Text1, Text2, List1, RichTextBox1, txtProgress})
+    for (QWidget *w : std::initializer_list<QWidget *>{Text1, Text2, List1, RichTextBox1,
+                                                       txtProgress, Text4, Text5})
         w->installEventFilter(this);
     RichTextBox1->viewport()->installEventFilter(this);
     List1->viewport()->installEventFilter(this);
@@ -393,6 +405,20 @@ void Form1::wireEvents()
     connect(Combo1, &QComboBox::activated, this, [this] {
         if (module() == 2)
             m_law->Combo1Click();
+        else if (module() == 3)
+            m_directory->Combo1Click();
+    });
+    connect(Text5, &QLineEdit::textChanged, this, [this] { m_pickup->websiteBoxChanged(); });
+    connect(Image4, &ClickLabel::clicked, this, [this] { m_pickup->newMailClicked(); });
+    connect(Image11, &ClickLabel::clicked, this, [this] {
+        if (module() == 2)
+            m_law->favoritesClicked();
+    });
+    connect(List1, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem *item) {
+        if (module() == 3)
+            m_directory->rowDoubleClicked(item->text(1));
+        else if (module() == 2)
+            m_law->ToURLGov();
     });
     connect(Check1, &QCheckBox::toggled, this, [this] { m_law->Check1Click(); });
     connect(Text1, &QLineEdit::textChanged, this, [this] { m_law->Text1Changed(); });
@@ -412,6 +438,8 @@ void Form1::wireEvents()
     connect(Image12, &ClickLabel::clicked, this, [this] {
         if (module() == 1)
             m_clients->deleteClicked();
+        else if (module() == 2)
+            m_law->DeleteFavorite2();
     });
     connect(Image9, &ClickLabel::clicked, this, [this] { m_backup->backupClicked(); });
     connect(Image10, &ClickLabel::clicked, this, [this] { m_backup->restoreClicked(); });
@@ -628,7 +656,11 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
             m_recordList->listPointerMoved();
         break;
     case QEvent::MouseButtonRelease:
-        if (watched == Text1 || watched == Text2)
+        if (watched == Text4)
+            m_pickup->emailBoxClicked();
+        else if (watched == Text5)
+            m_pickup->websiteBoxClicked();
+        else if (watched == Text1 || watched == Text2)
             m_layouts->copyFromSelection(static_cast<QLineEdit *>(watched));
         else if (watched == RichTextBox1->viewport())
             m_textPane->clicked();

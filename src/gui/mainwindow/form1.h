@@ -43,6 +43,7 @@ private:
     qsizetype m_breaks = 0;
 };
 
+class AddressPickup;
 class BackupPanel;
 class ClientEditor;
 class ClientModule;
@@ -111,6 +112,7 @@ public:
     ClientModule &clients() { return *m_clients; }
     ClientEditor &clientEditor() { return *m_clientEditor; }
     BackupPanel &backup() { return *m_backup; }
+    AddressPickup &pickup() { return *m_pickup; }
     DirectoryModule &directory() { return *m_directory; }
 
     MainWindowState state;
@@ -156,7 +158,8 @@ public:
     QTextEdit *RichTextBox1;
     QFrame *Picture1; // photo frame
     PictureButton *Image6;
-    QLineEdit *Text4, *Text5, *Text10;
+    QLineEdit *Text4, *Text5; // the e-mail box and the website box
+    QLabel *Text10;           // the note under a filed website
     QLineEdit *Text3;
     QLineEdit *Text6, *Text7, *Text11;
     QLabel *Text8, *Text9; // the editing hints
@@ -206,5 +209,6 @@ private:
     std::unique_ptr<ClientModule> m_clients;
     std::unique_ptr<ClientEditor> m_clientEditor;
     std::unique_ptr<BackupPanel> m_backup;
+    std::unique_ptr<AddressPickup> m_pickup;
     std::unique_ptr<DirectoryModule> m_directory;
 };

@@ -30,7 +30,8 @@ void Layouts::placePaneLines(int text4FromBottom)
                 top(f.RichTextBox1) + height(f.RichTextBox1) - text4FromBottom,
                 width(f.RichTextBox1) - 350, height(f.Text4));
     setGeometry(f.Text5, left(f.Text4), top(f.Text4) - 240, width(f.Text4), height(f.Text5));
-    setGeometry(f.Text10, left(f.Text5), top(f.Text5) - 400, width(f.Text5), height(f.Text10));
+    setGeometry(f.Text10, left(f.Text5), top(f.Text5) - height(f.Text10), width(f.Text5),
+                height(f.Text10));
 }
 
 void Layouts::List1SetFocus()
@@ -118,7 +119,8 @@ void Layouts::frameResize(int frameWidth, int frameHeight)
     if (f.Frame2->isVisibleTo(&f))
         setLeft(f.Frame2, left(f.RichTextBox1) + width(f.RichTextBox1) - 3080);
     setLeft(f.Check1, left(f.Text2) - 2860);
-    setGeometry(f.Text10, left(f.Text5), top(f.Text5) - 400, width(f.Text5), height(f.Text10));
+    setGeometry(f.Text10, left(f.Text5), top(f.Text5) - height(f.Text10), width(f.Text5),
+                height(f.Text10));
     // The strips follow the window's width; the under-list line its bottom.
     try {
         setWidth(f.Image13, width(&f));

@@ -48,6 +48,16 @@ void RecordList::enableSorting()
 void RecordList::clearRows()
 {
     f.List1->clear();
+    // A list shown in its own order (the favourites) is sorted again from its next rows on.
+    if (m_sorting && !f.List1->isSortingEnabled()) {
+        f.List1->setSortingEnabled(true);
+        f.List1->sortByColumn(m_sortKey, m_order);
+    }
+}
+
+void RecordList::keepRowOrder()
+{
+    f.List1->setSortingEnabled(false);
 }
 
 QTreeWidgetItem *RecordList::addRow(const QString &text, const QStringList &subItems)
@@ -58,6 +68,20 @@ QTreeWidgetItem *RecordList::addRow(const QString &text, const QStringList &subI
         item->setText(i + 1, subItems[i]);
     f.List1->addTopLevelItem(item);
     return item;
+}
+
+void RecordList::setTextColour(const QColor &colour)
+{
+    QPalette p = f.List1->palette();
+    if (p.color(QPalette::Text) == colour)
+        return;
+    p.setColor(QPalette::Text, colour);
+    f.List1->setPalette(p);
+}
+
+QColor RecordList::textColour() const
+{
+    return f.List1->palette().color(QPalette::Text);
 }
 
 int RecordList::rowCount() const

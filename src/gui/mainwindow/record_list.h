@@ -2,6 +2,7 @@
 
 #include "core/clients/client_search.h"
 
+#include <QColor>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -39,6 +40,11 @@ public:
     void enableSorting();
 
     void clearRows();
+    // The rows added from now until the list is next cleared stay in the order they come.
+    void keepRowOrder();
+    // The colour of the rows' text: black for search results, blue for the favourites.
+    void setTextColour(const QColor &colour);
+    QColor textColour() const;
     QTreeWidgetItem *addRow(const QString &text, const QStringList &subItems = {});
     int rowCount() const;
 

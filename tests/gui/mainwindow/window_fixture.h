@@ -88,6 +88,13 @@ protected:
             QApplication::sendEvent(w, &release);
         }
     }
+    static QStringList headers(const QTreeWidget *list)
+    {
+        QStringList h;
+        for (int i = 0; i < list->columnCount(); ++i)
+            h.append(list->headerItem()->text(i));
+        return h;
+    }
     QStringList listRows() const
     {
         QStringList rows;
@@ -103,6 +110,16 @@ protected:
         const QRect r = form->List1->visualItemRect(item);
         QTest::mouseClick(form->List1->viewport(), Qt::LeftButton, {},
                           QPoint(r.left() + 10, r.center().y()));
+    }
+    // A double click on a row, as the pointer makes it: a click, then the double click.
+    void doubleClickRow(int index) const
+    {
+        clickRow(index);
+        QTreeWidgetItem *item = form->List1->topLevelItem(index);
+        ASSERT_NE(item, nullptr);
+        const QRect r = form->List1->visualItemRect(item);
+        QTest::mouseDClick(form->List1->viewport(), Qt::LeftButton, {},
+                           QPoint(r.left() + 10, r.center().y()));
     }
     // Red text and a single-line frame.
     bool highlighted(int category) const
