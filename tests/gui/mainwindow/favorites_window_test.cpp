@@ -140,6 +140,11 @@ TEST_F(LawAddressTest, AWebAddressOfTheTextIsShownAndFiledOnce)
     EXPECT_FALSE(form->Text5->isVisible()) << "a text without an address";
     EXPECT_FALSE(form->Text10->isVisible());
     EXPECT_EQ(form->Text4->text(), u"Email:"_s);
+    click(form->Text4);
+    ASSERT_EQ(fakes.shellOpen.calls.size(), 1u);
+    EXPECT_EQ(fakes.shellOpen.calls[0], (FakeShellOpen::Call{u"mailto:"_s, false}))
+        << "no address: a new, empty message";
+    fakes.shellOpen.calls.clear();
     clickRow(1);
     EXPECT_EQ(directoryRecords(tree).size(), 1) << "the second display adds nothing";
 
