@@ -11,6 +11,7 @@ int main(int argc, char *argv[])
     addLawCommands(commands);
     addLawMaintenanceCommands(commands);
     addClientCommands(commands);
+    addCalendarCommands(commands);
     addDirectoryCommands(commands);
     return runTool(QCoreApplication::arguments().mid(1), commands);
 }

@@ -78,6 +78,7 @@ void addLawImportCommands(QList<ToolCommand> &commands);
 void addLawCommands(QList<ToolCommand> &commands);
 void addLawMaintenanceCommands(QList<ToolCommand> &commands);
 void addClientCommands(QList<ToolCommand> &commands);
+void addCalendarCommands(QList<ToolCommand> &commands);
 void addDirectoryCommands(QList<ToolCommand> &commands);
 
 // Parses the command line and runs one command; returns the exit status.
