@@ -6,7 +6,7 @@
 class Sounds
 {
 public:
-    enum Sound { Page, Click, Button, Email, Kill, Restore, Backup, Favorites, Count };
+    enum Sound { Page, Click, Button, Email, Kill, Restore, Backup, Favorites, Print, Count };
 
     void play(Sound sound) { ++m_played[sound]; }
     void pageSound() { play(Page); }
@@ -16,6 +16,13 @@ public:
     void killSound() { play(Kill); }
     void restoreSound() { play(Restore); }
     void backupSound() { play(Backup); }
+
+    // The hover latch of the button sound: moves over the background clear
+    // it; a move over the text pane clears it and asks for the sound again;
+    // the bare background stops and rewinds the button sound's player.
+    void clearLatch() {}
+    void paneHover() { buttonSound(); }
+    void closeButtonPlayer() {}
 
     int played(Sound sound) const { return m_played[sound]; }
     void resetCounts()
