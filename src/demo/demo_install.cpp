@@ -1,6 +1,8 @@
 #include "demo/demo_install.h"
 
+#include "core/calendar/calendar_table.h"
 #include "core/clients/ledger.h"
+#include "core/foundation/install_paths.h"
 #include "core/foundation/record_file.h"
 #include "core/lawdb/law_index.h"
 #include "core/lawdb/word_find.h"
@@ -91,6 +93,25 @@ bool directory(const DriveMap &drives, const DemoInstallOptions &options, DemoIn
     return result.ok();
 }
 
+// The lunar calendar table of the calendar line.
+bool calendar(const DriveMap &drives, const DemoInstallOptions &options, DemoInstallResult &result)
+{
+    const RecordFile files(drives);
+    const QString path = InstallPaths::calendarFile();
+    if (files.exists(path) && !options.overwrite) {
+        result.calendar.kept = true;
+        return true;
+    }
+    if (FileResult r = writeCalendarTable(files, path, DemoCalendarFirstYear, DemoCalendarLastYear);
+        !r) {
+        result.failure = r.message();
+        return false;
+    }
+    result.calendar.days =
+        int(QDate(DemoCalendarFirstYear, 1, 1).daysTo(QDate(DemoCalendarLastYear, 12, 31))) + 1;
+    return true;
+}
+
 // The sample clients carry dates of the month of today; without a today
 // there are none.
 bool clients(const DriveMap &drives, const DemoInstallOptions &options, DemoInstallResult &result)
@@ -104,7 +125,7 @@ bool clients(const DriveMap &drives, const DemoInstallOptions &options, DemoInst
 
 // In this order: the small parts first, so that a failure of the large law
 // database still leaves a tree the program can start on.
-constexpr Step Steps[] = {folders, pictures, tables, directory, clients, laws};
+constexpr Step Steps[] = {folders, pictures, tables, directory, calendar, clients, laws};
 
 QString optionsProblem(const DemoInstallOptions &options)
 {

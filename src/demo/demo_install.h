@@ -18,6 +18,17 @@ class DriveMap;
 
 inline constexpr int DemoInstallLaws = 3000;
 
+// The years of the demo's lunar calendar table.
+inline constexpr int DemoCalendarFirstYear = 1900;
+inline constexpr int DemoCalendarLastYear = 2100;
+
+// The lunar calendar table "calendar.txt": the days written, or kept when a
+// table was there.
+struct DemoCalendarResult {
+    int days = 0;
+    bool kept = false;
+};
+
 struct DemoInstallOptions {
     int laws = DemoInstallLaws; // invented law documents; 0 writes no law database
     quint64 seed = 1;
@@ -29,10 +40,11 @@ struct DemoInstallResult {
     DemoPictureResult pictures;
     // The directory and the official-website tables.
     DemoDirectoryResult directory;
-    DemoClientResult clients; // the sample clients, or kept when a register was there
-    DemoLawResult laws;       // what was written; nothing when kept or not asked for
-    bool lawsKept = false;    // a law database was there and was left as it was
-    QString failure;          // why the install is not complete
+    DemoClientResult clients;    // the sample clients, or kept when a register was there
+    DemoCalendarResult calendar; // the calendar table, or kept when one was there
+    DemoLawResult laws;          // what was written; nothing when kept or not asked for
+    bool lawsKept = false;       // a law database was there and was left as it was
+    QString failure;             // why the install is not complete
     bool ok() const { return failure.isEmpty(); }
 };
 
@@ -47,7 +59,9 @@ struct DemoInstallResult {
 // file of the demo is written anew and an existing law database is
 // replaced. Options that cannot be used are refused before anything is
 // written; otherwise the first failure stops the run, and what was written
-// until then is complete (every file is replaced atomically).
+// until then is complete (every file is replaced atomically). The lunar
+// calendar table of DemoCalendarFirstYear to DemoCalendarLastYear
+// (writeCalendarTable) is one of the files so kept or written.
 DemoInstallResult writeDemoInstall(const DriveMap &drives, const DemoInstallOptions &options);
 
 // True on a fresh installation: the install folder

@@ -1,3 +1,4 @@
+#include "core/calendar/calendar_line.h"
 #include "core/clients/client_names.h"
 #include "core/clients/client_register.h"
 #include "core/clients/client_search.h"
@@ -269,4 +270,30 @@ TEST(DemoInstall, NeededOnlyWithoutLawIndexAndPictures)
             tree.writeBytes(demoPicturePath(u"Law.ico"_s), "icon");
         EXPECT_EQ(needsDemoInstall(tree.drives()), c.needed);
     }
+}
+
+TEST(DemoInstall, WritesTheCalendarTableUnlessOneIsThere)
+{
+    InstallTree tree;
+    const QString path = InstallPaths::calendarFile();
+    const DemoInstallResult r = writeDemoInstall(tree.drives(), options(0));
+    ASSERT_TRUE(r.ok()) << r.failure.toStdString();
+    EXPECT_FALSE(r.calendar.kept);
+    EXPECT_EQ(r.calendar.days, 73414);
+    const QByteArray table = tree.readBytes(path);
+    for (const QString &day : {u"1900-1-1"_s, u"2024-2-10"_s, u"2100-12-31"_s})
+        EXPECT_TRUE(lookupCalendarDay(table, day).fields) << day.toStdString();
+    EXPECT_FALSE(lookupCalendarDay(table, u"1899-12-31").yearHeld);
+    EXPECT_FALSE(lookupCalendarDay(table, u"2101-1-1").yearHeld);
+
+    // A table already there is the user's: kept, unless overwriting.
+    tree.writeRecords(path, {{u"2003-8-22"_s, u""_s, u"七月"_s, u"廿五"_s, u""_s, u""_s}});
+    const QByteArray own = tree.readBytes(path);
+    const DemoInstallResult kept = writeDemoInstall(tree.drives(), options(0));
+    EXPECT_TRUE(kept.calendar.kept);
+    EXPECT_EQ(kept.calendar.days, 0);
+    EXPECT_EQ(tree.readBytes(path), own);
+    const DemoInstallResult replaced = writeDemoInstall(tree.drives(), options(0, true));
+    EXPECT_FALSE(replaced.calendar.kept);
+    EXPECT_EQ(tree.readBytes(path), table);
 }

@@ -123,8 +123,11 @@ QString demoInstallSummary(const DemoInstallResult &r, int laws)
     const QString clients =
         r.clients.kept ? u"客户档案 已有, 保留"_s
                        : u"客户档案 写入 "_s + QString::number(r.clients.written) + u" 位"_s;
-    return pictures + u"; "_s + demoDirectorySummary(r.directory) + u"; "_s + clients + u"; "_s +
-           lawText;
+    const QString calendar = r.calendar.kept
+                                 ? u"日历表 已有, 保留"_s
+                                 : u"日历表 写入 "_s + QString::number(r.calendar.days) + u" 天"_s;
+    return pictures + u"; "_s + demoDirectorySummary(r.directory) + u"; "_s + calendar + u"; "_s +
+           clients + u"; "_s + lawText;
 }
 
 int makeDemo(ToolContext &context, const QStringList &args, const ToolCommand &self)
@@ -191,6 +194,8 @@ void addFoundationCommands(QList<ToolCommand> &commands)
          u"默认 3000; 0 表示不生成; 日期不晚于今天, 即 --today; S 默认为 1, 见 law make-demo)。\n"_s
          u"已有的文件、客户档案和法律数据库保持不变, 除非给出 --force: 那时全部重写, 已有的客户档案和\n"_s
          u"法律数据库被替换 (其他客户文件夹保留)。\n"_s
+         u"1900 到 2100 年的农历日历表 (calendar.txt, 见 calendar make) 也是这样: 已有的保留,\n"_s
+         u"除非给出 --force。\n"_s
          u"完成时在标准输出上写一行摘要; 无法写入时在标准错误上说明并以状态 1 退出。"_s,
          {}},
         makeDemo);
