@@ -1,5 +1,7 @@
 #include "gui/clients/client_module.h"
 
+#include "core/calendar/calendar_line.h"
+#include "core/calendar/schedule_rules.h"
 #include "core/clients/client_classes.h"
 #include "core/clients/client_names.h"
 #include "core/clients/client_search.h"
@@ -11,6 +13,7 @@
 #include "gui/mainwindow/twips.h"
 
 #include <QFileInfo>
+#include <QSignalBlocker>
 
 #include <QDateEdit>
 #include <QLineEdit>
@@ -21,12 +24,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QString dateKey(QDate d)
-{
-    return QString::number(d.year()) + u'-' + QString::number(d.month()) + u'-' +
-           QString::number(d.day());
-}
 
 MessageIcon iconOf(ClientNotice::Icon icon)
 {
@@ -353,13 +350,23 @@ void ClientModule::ensureRemindFile()
     if (f.files().exists(remindFile()))
         return;
     RecordWriter w = f.files().openForWriting(remindFile());
-    w.write({RecordValue(u"0"_s), RecordValue(dateKey(f.clock().today()))});
+    w.write({RecordValue(u"0"_s), RecordValue(calendarKey(f.clock().today()))});
     // A folder that cannot be written leaves the reminder off; nothing else depends on it.
     (void)w.commit();
 }
 
+FileResult ClientModule::writeRemindFile()
+{
+    RecordWriter w = f.files().openForWriting(f.state.ModuleDir.toString() + u"remind.txt"_s);
+    w.write(
+        {RecordValue(int(f.state.ReminderFlag)), RecordValue(calendarKey(f.DTPicker1->date()))});
+    return w.commit();
+}
+
 void ClientModule::readRemindFile()
 {
+    // The picker's date set here is no pick of the user's: it lists nothing.
+    const QSignalBlocker quiet(f.DTPicker1);
     f.state.ReminderFlag = 0;
     m_reminderDate = QDate();
     if (auto reader = f.files().openForReading(remindFile())) {
@@ -383,12 +390,13 @@ void ClientModule::readRemindFile()
 
 void ClientModule::applyScheduleCaption()
 {
+    const QSignalBlocker quiet(f.DTPicker1);
     if (f.state.ReminderFlag != 1) {
-        f.label14->setCaption(u"日  程  浏  览"_s);
+        f.label14->setCaption(ScheduleCaption.toString());
         f.DTPicker1->setDate(f.clock().today());
         f.DTPicker1->setEnabled(true);
     } else {
-        f.label14->setCaption(u"  提          醒"_s);
+        f.label14->setCaption(ReminderCaption.toString());
         f.DTPicker1->setEnabled(false);
     }
 }

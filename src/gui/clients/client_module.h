@@ -3,6 +3,7 @@
 #include "core/clients/client_edit.h"
 #include "core/clients/client_register.h"
 #include "core/clients/client_search.h"
+#include "core/foundation/file_result.h"
 
 #include <QDate>
 #include <QString>
@@ -54,6 +55,8 @@ public:
     // when missing, then read into ReminderFlag and the reminder date.
     void ensureRemindFile();
     void readRemindFile();
+    // Writes the record anew in ModuleDir: ReminderFlag and the picker's day.
+    [[nodiscard]] FileResult writeRemindFile();
     // label14 and the date picker in the client archive.
     void applyScheduleCaption();
 

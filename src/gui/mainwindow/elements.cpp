@@ -51,6 +51,11 @@ void setTextColour(QWidget *element, const QColor &colour)
     element->setPalette(p);
 }
 
+QColor colourFromBgr(quint32 bgr)
+{
+    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+}
+
 void setStyle(QWidget *element, const QString &styleSheet)
 {
     if (element->styleSheet() != styleSheet)

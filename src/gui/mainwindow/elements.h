@@ -33,6 +33,10 @@ protected:
 void setTextColour(QWidget *element, const QColor &colour);
 QColor textColour(const QWidget *element);
 
+// A colour as the system writes colours: red, green and blue bytes from the
+// low end (0x8000 is green, 0x80FF orange).
+QColor colourFromBgr(quint32 bgr);
+
 // Sets a style sheet only when it differs from the element's own: setting
 // one repolishes the element, which the hover paths would do on every move.
 void setStyle(QWidget *element, const QString &styleSheet);

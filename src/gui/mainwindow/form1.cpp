@@ -1,7 +1,9 @@
 #include "gui/mainwindow/form1.h"
 
+#include "core/calendar/calendar_line.h"
 #include "core/foundation/clock.h"
 #include "core/foundation/install_paths.h"
+#include "gui/calendar/calendar_module.h"
 #include "gui/clients/backup_panel.h"
 #include "gui/clients/client_editor.h"
 #include "gui/clients/client_module.h"
@@ -15,6 +17,7 @@
 #include "gui/mainwindow/text_pane.h"
 #include "gui/mainwindow/twips.h"
 
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -25,6 +28,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTextEdit>
+#include <QTimer>
 #include <QTreeWidget>
 
 using namespace Qt::StringLiterals;
@@ -85,6 +89,7 @@ Form1::Form1(const DriveMap &drives, const Clock &clock, PlatformServices servic
     m_pickup = std::make_unique<AddressPickup>(*this);
     m_directory = std::make_unique<DirectoryModule>(*this);
     m_moduleSwitch = std::make_unique<ModuleSwitch>(*this);
+    m_calendar = std::make_unique<CalendarModule>(*this);
     wireEvents();
     create();
 }
@@ -105,6 +110,13 @@ void Form1::createElements()
     DTPicker1 = make<QDateEdit>(this, u"DTPicker1"_s);
     DTPicker1->setCalendarPopup(true);
     DTPicker1->setDisplayFormat(u"yyyy-M-d"_s);
+    // Locked on the reminder day, the picker shows its day greyed.
+    QPalette locked = DTPicker1->palette();
+    locked.setColor(QPalette::Disabled, QPalette::Text, QColor(128, 128, 128));
+    DTPicker1->setPalette(locked);
+    // Its drop-down calendar names the months and weekdays in Chinese.
+    DTPicker1->setLocale(QLocale(QLocale::Chinese, QLocale::China));
+    DTPicker1->calendarWidget()->setLocale(DTPicker1->locale());
     label14 = new StateLabel(u"label14"_s, this);
     label14->setText(u"label14"_s);
     const struct {
@@ -162,7 +174,7 @@ void Form1::createElements()
     for (const auto &t : tools)
         *t.button = new PictureButton(QString::fromUtf16(t.name), this);
     Label36 = new ClickLabel(u"Label36"_s, this);
-    Label37 = caption(this, u"Label37"_s, {});
+    Label37 = new ClickLabel(u"Label37"_s, this);
     Label31 = caption(this, u"Label31"_s, {});
 
     // List and text pane.
@@ -246,6 +258,11 @@ void Form1::createElements()
     Drive1 = make<QComboBox>(this, u"Drive1"_s);
     Check2 = make<QCheckBox>(this, u"Check2"_s);
     Check2->setText(u"声音"_s);
+    Check3 = make<QCheckBox>(this, u"Check3"_s);
+    Check3->setText(u"帮助"_s);
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(u"Timer1"_s);
+    Timer1->setInterval(990);
     lbPageNo = new StateLabel(u"lbPageNo"_s, this);
     lbPageNo->setText(u"lbPageNo"_s);
     lbPageNo->hide();
@@ -288,6 +305,7 @@ void Form1::placeElements()
         setGeometry(labels[i], 9000 + i * 620 - 100, 480, 605, 240);
     }
     setGeometry(Check2, W - 1300, 560, 1200, 240);
+    setGeometry(Check3, W - 1300, 290, 1200, 240);
 
     // Keyword row.
     setGeometry(Label16, 30, 880, 1460, 270);
@@ -353,8 +371,11 @@ void Form1::placeElements()
     setGeometry(Label39, 4500, 1860 + H - 2150 + 35, 3000, 240);
     setGeometry(lbVer, 7600, 1860 + H - 2150 + 55, 1200, 240);
     setGeometry(Text3, 9860, 1860 + H - 2150 + 10, 3300, 270);
-    setGeometry(Label37, 1700 + 5 * 1050 + 1700, 780, 1, 1);
-    Label37->hide();
+    // The calendar line under the keyword box (CalendarModule::placeLine
+    // keeps it there), and its pop-up copy under the picker's calendar.
+    setGeometry(Label37, 1590, 1180, 6950, 240);
+    setGeometry(Text7, 7160, 2930, 5200, 300);
+    Text7->setReadOnly(true);
 }
 
 void Form1::wireEvents()
@@ -377,7 +398,9 @@ void Form1::wireEvents()
             m_law->label14Change();
     });
     connect(label14, &ClickLabel::clicked, this, [this] {
-        if (module() == 2)
+        if (module() == 1)
+            m_calendar->modeSwitch();
+        else if (module() == 2)
             m_law->label14Click();
     });
     for (int n = 1; n <= 10; ++n) {
@@ -422,6 +445,12 @@ void Form1::wireEvents()
     });
     connect(Check1, &QCheckBox::toggled, this, [this] { m_law->Check1Click(); });
     connect(Text1, &QLineEdit::textChanged, this, [this] { m_law->Text1Changed(); });
+    connect(Text1, &QLineEdit::textChanged, this, [this] { m_calendar->lockedDayQuestion(); });
+    connect(Label37, &ClickLabel::clicked, this, [this] { m_calendar->showToday(); });
+    connect(DTPicker1, &QDateEdit::dateChanged, this, [this] { m_calendar->pickerChanged(); });
+    DTPicker1->installEventFilter(this);
+    DTPicker1->calendarWidget()->window()->installEventFilter(this);
+    connect(Timer1, &QTimer::timeout, this, [this] { m_calendar->Timer1Timer(); });
     connect(RichTextBox1, &QTextEdit::textChanged, this, [this] { m_clientEditor->changed(); });
     connect(List1, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem *item) { m_layouts->rowClick(item); });
@@ -479,6 +508,7 @@ void Form1::create()
     Text6->hide();
     Text7->hide();
     Label40->setCaption(u"3"_s);
+    Timer1->start();
     // The pictures of the window's own design.
     Image13->showPicture(m_files, u"objpics\\background.jpg"_s);
     Image14->showPicture(m_files, u"objpics\\strip.jpg"_s);
@@ -510,7 +540,7 @@ void Form1::activate()
     } catch (const Twips::SizeError &) {
     }
     m_services.beeper.beep();
-    // The calendar line follows with the calendar.
+    m_calendar->CalendarShow(calendarKey(m_clock.today()));
     if (canFocus)
         Text1->setFocus();
     law().LoadErrNoList();
@@ -598,6 +628,7 @@ void Form1::mouseMoveEvent(QMouseEvent *event)
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
+    m_calendar->filterEvent(watched, event);
     switch (event->type()) {
     case QEvent::FocusIn:
         if (watched == Text1) {

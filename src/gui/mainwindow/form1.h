@@ -24,6 +24,7 @@ class QLineEdit;
 class QListWidget;
 class QTextEdit;
 class QTreeWidget;
+class QTimer;
 class QTreeWidgetItem;
 
 // Document positions of positions in the pane's Text (where each line break
@@ -47,6 +48,7 @@ class AddressPickup;
 class BackupPanel;
 class ClientEditor;
 class ClientModule;
+class CalendarModule;
 class DirectoryModule;
 class Layouts;
 class LawModule;
@@ -114,6 +116,7 @@ public:
     BackupPanel &backup() { return *m_backup; }
     AddressPickup &pickup() { return *m_pickup; }
     DirectoryModule &directory() { return *m_directory; }
+    CalendarModule &calendar() { return *m_calendar; }
 
     MainWindowState state;
     // The keyword slots of Text1, shared by the searches of every module.
@@ -151,7 +154,7 @@ public:
     QLineEdit *txtProgress;
     PictureButton *Image12, *Image11, *Image19, *Image16, *Image15, *Image21;
     ClickLabel *Label36; // status line above the text pane
-    QLabel *Label37;
+    ClickLabel *Label37; // the calendar line
     QLabel *Label31;
     // list and text pane
     QTreeWidget *List1;
@@ -175,6 +178,8 @@ public:
     QListWidget *ListErr;
     QComboBox *Drive1;
     QCheckBox *Check2;
+    QCheckBox *Check3; // the help switch
+    QTimer *Timer1;
     // under the list
     PictureButton *Image20;
     QLabel *Label28, *Label39, *lbVer;
@@ -211,4 +216,5 @@ private:
     std::unique_ptr<BackupPanel> m_backup;
     std::unique_ptr<AddressPickup> m_pickup;
     std::unique_ptr<DirectoryModule> m_directory;
+    std::unique_ptr<CalendarModule> m_calendar;
 };
