@@ -10,6 +10,7 @@
 #include "gui/clients/ledger_window.h"
 #include "gui/directory/address_pickup.h"
 #include "gui/directory/directory_module.h"
+#include "gui/help/help_module.h"
 #include "gui/lawdb/law_module.h"
 #include "gui/mainwindow/layouts.h"
 #include "gui/mainwindow/module_switch.h"
@@ -89,12 +90,19 @@ Form1::Form1(const DriveMap &drives, const Clock &clock, PlatformServices servic
     m_pickup = std::make_unique<AddressPickup>(*this);
     m_directory = std::make_unique<DirectoryModule>(*this);
     m_moduleSwitch = std::make_unique<ModuleSwitch>(*this);
+    m_help = std::make_unique<HelpModule>(*this);
     m_calendar = std::make_unique<CalendarModule>(*this);
     wireEvents();
     create();
 }
 
 Form1::~Form1() = default;
+
+void Form1::HintShow(const QString &topic)
+{
+    m_hint = topic;
+    m_help->HintShow(topic);
+}
 
 void Form1::createElements()
 {

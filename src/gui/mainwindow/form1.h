@@ -50,6 +50,7 @@ class ClientEditor;
 class ClientModule;
 class CalendarModule;
 class DirectoryModule;
+class HelpModule;
 class Layouts;
 class LawModule;
 class ModuleSwitch;
@@ -102,8 +103,9 @@ public:
     static int documentPosition(const QString &paneText, qsizetype position);
 
     // The hover hint of the element under the pointer, shown at HintX, HintY
-    // by the hint box while help is on.
-    void HintShow(const QString &hint) { m_hint = hint; }
+    // by the hint box while help is on (HelpModule::HintShow).
+    void HintShow(const QString &topic);
+    // The topic asked for last.
     const QString &hint() const { return m_hint; }
 
     ModuleSwitch &moduleSwitch() { return *m_moduleSwitch; }
@@ -115,6 +117,7 @@ public:
     ClientEditor &clientEditor() { return *m_clientEditor; }
     BackupPanel &backup() { return *m_backup; }
     AddressPickup &pickup() { return *m_pickup; }
+    HelpModule &help() { return *m_help; }
     DirectoryModule &directory() { return *m_directory; }
     CalendarModule &calendar() { return *m_calendar; }
 
@@ -216,5 +219,6 @@ private:
     std::unique_ptr<BackupPanel> m_backup;
     std::unique_ptr<AddressPickup> m_pickup;
     std::unique_ptr<DirectoryModule> m_directory;
+    std::unique_ptr<HelpModule> m_help;
     std::unique_ptr<CalendarModule> m_calendar;
 };
