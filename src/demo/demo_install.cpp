@@ -93,6 +93,14 @@ bool directory(const DriveMap &drives, const DemoInstallOptions &options, DemoIn
     return result.ok();
 }
 
+// The hint table, the help texts and the version notes.
+bool help(const DriveMap &drives, const DemoInstallOptions &options, DemoInstallResult &result)
+{
+    result.help = writeDemoHelp(drives, options.overwrite);
+    result.failure = result.help.failure;
+    return result.ok();
+}
+
 // The lunar calendar table of the calendar line.
 bool calendar(const DriveMap &drives, const DemoInstallOptions &options, DemoInstallResult &result)
 {
@@ -125,7 +133,7 @@ bool clients(const DriveMap &drives, const DemoInstallOptions &options, DemoInst
 
 // In this order: the small parts first, so that a failure of the large law
 // database still leaves a tree the program can start on.
-constexpr Step Steps[] = {folders, pictures, tables, directory, calendar, clients, laws};
+constexpr Step Steps[] = {folders, pictures, tables, directory, help, calendar, clients, laws};
 
 QString optionsProblem(const DemoInstallOptions &options)
 {

@@ -2,6 +2,7 @@
 
 #include "demo/demo_clients.h"
 #include "demo/demo_directory.h"
+#include "demo/demo_help.h"
 #include "demo/demo_laws.h"
 #include "demo/demo_pictures.h"
 
@@ -42,6 +43,7 @@ struct DemoInstallResult {
     DemoDirectoryResult directory;
     DemoClientResult clients;    // the sample clients, or kept when a register was there
     DemoCalendarResult calendar; // the calendar table, or kept when one was there
+    DemoHelpResult help;         // the hint table and the help texts of "help\"
     DemoLawResult laws;          // what was written; nothing when kept or not asked for
     bool lawsKept = false;       // a law database was there and was left as it was
     QString failure;             // why the install is not complete
@@ -61,7 +63,8 @@ struct DemoInstallResult {
 // written; otherwise the first failure stops the run, and what was written
 // until then is complete (every file is replaced atomically). The lunar
 // calendar table of DemoCalendarFirstYear to DemoCalendarLastYear
-// (writeCalendarTable) is one of the files so kept or written.
+// (writeCalendarTable) is one of the files so kept or written, and so are
+// the hint table and the help texts (writeDemoHelp).
 DemoInstallResult writeDemoInstall(const DriveMap &drives, const DemoInstallOptions &options);
 
 // True on a fresh installation: the install folder

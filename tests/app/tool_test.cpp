@@ -98,11 +98,13 @@ TEST(ToolMakeDemo, WritesTheInstallTree)
     EXPECT_TRUE(r.err.isEmpty());
     EXPECT_EQ(r.out.count(u'\n'), 1);
     EXPECT_TRUE(r.out.contains(u"50 篇"_s)) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains(u"帮助 写入"_s)) << r.out.toStdString();
     for (const QString &folder :
          {u"/program files/quorix/clients"_s, u"/program files/quorix/lawbase"_s,
           u"/program files/quorix/YellowPage"_s, u"/program files/quorix/objpics"_s,
           u"/program files/common files/lab"_s})
         EXPECT_TRUE(QFileInfo(root + folder).isDir()) << folder.toStdString();
+    EXPECT_TRUE(QFileInfo(root + u"/program files/quorix/help/helplist.txt"_s).size() > 0);
     for (const QString &picture : {u"exit1.jpg"_s, u"word0.ico"_s, u"Telecom.ico"_s,
                                    u"loadphoto.jpg"_s, u"background.jpg"_s})
         EXPECT_TRUE(QFileInfo(root + u"/program files/quorix/objpics/"_s + picture).size() > 0)

@@ -105,6 +105,19 @@ QString demoDirectorySummary(const DemoDirectoryResult &r)
     return text;
 }
 
+// "帮助 写入 80 个 (提示 79 条)", or what was kept.
+QString demoHelpSummary(const DemoHelpResult &r)
+{
+    if (r.written == 0)
+        return u"帮助 已有, 保留"_s;
+    QString text = u"帮助 写入 "_s + QString::number(r.written) + u" 个"_s;
+    if (r.hints > 0)
+        text += u" (提示 "_s + QString::number(r.hints) + u" 条)"_s;
+    if (r.kept > 0)
+        text += u", 保留已有的 "_s + QString::number(r.kept) + u" 个"_s;
+    return text;
+}
+
 // "图片 写入 31 个; 号码簿和网址表 写入 4 个 (...); 客户档案 写入 10 位;
 // 法律数据库 写入 3000 篇 (正文文件 644 个和索引)"
 QString demoInstallSummary(const DemoInstallResult &r, int laws)
@@ -126,8 +139,8 @@ QString demoInstallSummary(const DemoInstallResult &r, int laws)
     const QString calendar = r.calendar.kept
                                  ? u"日历表 已有, 保留"_s
                                  : u"日历表 写入 "_s + QString::number(r.calendar.days) + u" 天"_s;
-    return pictures + u"; "_s + demoDirectorySummary(r.directory) + u"; "_s + calendar + u"; "_s +
-           clients + u"; "_s + lawText;
+    return pictures + u"; "_s + demoDirectorySummary(r.directory) + u"; "_s +
+           demoHelpSummary(r.help) + u"; "_s + calendar + u"; "_s + clients + u"; "_s + lawText;
 }
 
 int makeDemo(ToolContext &context, const QStringList &args, const ToolCommand &self)
@@ -196,6 +209,8 @@ void addFoundationCommands(QList<ToolCommand> &commands)
          u"法律数据库被替换 (其他客户文件夹保留)。\n"_s
          u"1900 到 2100 年的农历日历表 (calendar.txt, 见 calendar make) 也是这样: 已有的保留,\n"_s
          u"除非给出 --force。\n"_s
+         u"帮助 (help\\helplist.txt: 每个按钮、方框和列表在各模块中的提示, 每条提示的说明和\n"_s
+         u"版本说明) 也是这样。\n"_s
          u"完成时在标准输出上写一行摘要; 无法写入时在标准错误上说明并以状态 1 退出。"_s,
          {}},
         makeDemo);
