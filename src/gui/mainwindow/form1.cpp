@@ -59,6 +59,7 @@ QLabel *caption(QWidget *parent, const QString &name, const QString &text)
 Form1::Form1(const DriveMap &drives, const Clock &clock, PlatformServices services,
              const NoDateTexts &noDateTexts, QWidget *parent)
     : QWidget(parent)
+    , sounds(*this, services.wavePlayerFactory)
     , m_drives(drives)
     , m_systemDrives(drives)
     , m_files(drives)
@@ -265,7 +266,7 @@ void Form1::createElements()
     ListErr->hide();
     Drive1 = make<QComboBox>(this, u"Drive1"_s);
     Check2 = make<QCheckBox>(this, u"Check2"_s);
-    Check2->setText(u"声音"_s);
+    Check2->setText(u"声效"_s);
     Check3 = make<QCheckBox>(this, u"Check3"_s);
     Check3->setText(u"帮助"_s);
     Timer1 = new QTimer(this);
@@ -452,6 +453,7 @@ void Form1::wireEvents()
             m_law->ToURLGov();
     });
     connect(Check1, &QCheckBox::toggled, this, [this] { m_law->Check1Click(); });
+    connect(Check2, &QCheckBox::toggled, this, [this] { sounds.Check2Click(); });
     connect(Text1, &QLineEdit::textChanged, this, [this] { m_law->Text1Changed(); });
     connect(Text1, &QLineEdit::textChanged, this, [this] { m_calendar->lockedDayQuestion(); });
     connect(Label37, &ClickLabel::clicked, this, [this] { m_calendar->showToday(); });
@@ -500,17 +502,8 @@ void Form1::create()
                              std::nullopt);
     Label30->setCaption(u"请稍侯......"_s);
     Drive1->hide();
-    // The sound switch.
-    const QString soundSwitch = InstallPaths::installDir() + u"sounds\\soundeffects.txt"_s;
-    int soundsOn = 1;
-    if (m_files.exists(soundSwitch)) {
-        if (auto reader = m_files.openForReading(soundSwitch)) {
-            RecordValue v;
-            if (reader->read(v))
-                soundsOn = int(v.toText().trimmed().toInt());
-        }
-    }
-    Check2->setChecked(soundsOn != 0);
+    sounds.readSwitch();
+    sounds.openFiles();
     Text5->clear();
     Text5->hide();
     Text6->hide();
