@@ -32,6 +32,13 @@ bool pictures(const DriveMap &drives, const DemoInstallOptions &options, DemoIns
     return result.ok();
 }
 
+bool sounds(const DriveMap &drives, const DemoInstallOptions &options, DemoInstallResult &result)
+{
+    result.sounds = writeDemoSounds(drives, options.overwrite);
+    result.failure = result.sounds.failure;
+    return result.ok();
+}
+
 DemoLawOptions lawOptions(const DemoInstallOptions &options)
 {
     return {options.laws, options.seed, options.today, options.overwrite};
@@ -133,7 +140,9 @@ bool clients(const DriveMap &drives, const DemoInstallOptions &options, DemoInst
 
 // In this order: the small parts first, so that a failure of the large law
 // database still leaves a tree the program can start on.
-constexpr Step Steps[] = {folders, pictures, tables, directory, help, calendar, clients, laws};
+constexpr Step Steps[] = {
+    folders, pictures, sounds, tables, directory, help, calendar, clients, laws,
+};
 
 QString optionsProblem(const DemoInstallOptions &options)
 {

@@ -5,6 +5,7 @@
 #include "demo/demo_help.h"
 #include "demo/demo_laws.h"
 #include "demo/demo_pictures.h"
+#include "demo/demo_sounds.h"
 
 #include <QDate>
 #include <QString>
@@ -39,6 +40,7 @@ struct DemoInstallOptions {
 
 struct DemoInstallResult {
     DemoPictureResult pictures;
+    DemoSoundResult sounds; // the wave files and the sound switch of "sounds\"
     // The directory and the official-website tables.
     DemoDirectoryResult directory;
     DemoClientResult clients;    // the sample clients, or kept when a register was there
@@ -51,7 +53,8 @@ struct DemoInstallResult {
 };
 
 // Writes the install tree on the system drive of `drives`: the folders
-// (writeDemoTree), the pictures (writeDemoPictures), the directory and the
+// (writeDemoTree), the pictures (writeDemoPictures), the sounds
+// (writeDemoSounds), the directory and the
 // official-website tables (writeDemoDirectory), the sample clients
 // (writeDemoClients, when no client register is there and options.today is
 // a date) and, unless options.laws

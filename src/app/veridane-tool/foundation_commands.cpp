@@ -118,13 +118,16 @@ QString demoHelpSummary(const DemoHelpResult &r)
     return text;
 }
 
-// "图片 写入 31 个; 号码簿和网址表 写入 4 个 (...); 客户档案 写入 10 位;
+// "图片 写入 31 个; 声效 写入 9 个; 号码簿和网址表 写入 4 个 (...); 客户档案 写入 10 位;
 // 法律数据库 写入 3000 篇 (正文文件 644 个和索引)"
 QString demoInstallSummary(const DemoInstallResult &r, int laws)
 {
     QString pictures = u"图片 写入 "_s + QString::number(r.pictures.written) + u" 个"_s;
     if (r.pictures.kept > 0)
         pictures += u", 保留已有的 "_s + QString::number(r.pictures.kept) + u" 个"_s;
+    QString sounds = u"声效 写入 "_s + QString::number(r.sounds.written) + u" 个"_s;
+    if (r.sounds.kept > 0)
+        sounds += u", 保留已有的 "_s + QString::number(r.sounds.kept) + u" 个"_s;
     QString lawText;
     if (laws == 0)
         lawText = u"法律数据库 未生成"_s;
@@ -139,7 +142,7 @@ QString demoInstallSummary(const DemoInstallResult &r, int laws)
     const QString calendar = r.calendar.kept
                                  ? u"日历表 已有, 保留"_s
                                  : u"日历表 写入 "_s + QString::number(r.calendar.days) + u" 天"_s;
-    return pictures + u"; "_s + demoDirectorySummary(r.directory) + u"; "_s +
+    return pictures + u"; "_s + sounds + u"; "_s + demoDirectorySummary(r.directory) + u"; "_s +
            demoHelpSummary(r.help) + u"; "_s + calendar + u"; "_s + clients + u"; "_s + lawText;
 }
 
@@ -200,7 +203,8 @@ void addFoundationCommands(QList<ToolCommand> &commands)
          u"[--laws N] [--seed S] [--force]"_s,
          u"在 --root 下建立演示用的安装目录树"_s,
          u"建立安装文件夹及其模块文件夹和法律正文文件夹, 写入 objpics 中的全部图片 (按钮、模块图标、\n"_s
-         u"照片占位图和窗口背景), 号码簿 (YellowPage\\comcodes.txt: 电话区号、求助电话、邮政编码、\n"_s
+         u"照片占位图和窗口背景), sounds 中的九个声效文件 (*.wav) 和声效开关 (SoundEffects.txt, 打开),\n"_s
+         u"号码簿 (YellowPage\\comcodes.txt: 电话区号、求助电话、邮政编码、\n"_s
          u"常用网站、法律机构、政府机构和旅行服务) 和官方网站搜索的三个表 (lawbase\\GovURLs.txt、\n"_s
          u"places.txt、Sectors.txt); 没有客户档案 (clients\\clients.txt) 时写入十位虚构的示例客户及其\n"_s
          u"文件夹, 有些记录带有本月的日期; 没有法律数据库时生成 N 篇虚构的法律文件 (0 到 180000,\n"_s
