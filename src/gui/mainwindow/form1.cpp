@@ -12,6 +12,7 @@
 #include "gui/directory/directory_module.h"
 #include "gui/help/help_module.h"
 #include "gui/lawdb/law_module.h"
+#include "gui/mainwindow/hover_effects.h"
 #include "gui/mainwindow/layouts.h"
 #include "gui/mainwindow/module_switch.h"
 #include "gui/mainwindow/record_list.h"
@@ -89,6 +90,7 @@ Form1::Form1(const DriveMap &drives, const Clock &clock, PlatformServices servic
     m_clientEditor = std::make_unique<ClientEditor>(*this);
     m_backup = std::make_unique<BackupPanel>(*this);
     m_pickup = std::make_unique<AddressPickup>(*this);
+    m_hover = new HoverEffects(*this);
     m_directory = std::make_unique<DirectoryModule>(*this);
     m_moduleSwitch = std::make_unique<ModuleSwitch>(*this);
     m_help = std::make_unique<HelpModule>(*this);
@@ -242,6 +244,8 @@ void Form1::createElements()
     Label23 = caption(Picture1, u"Label23"_s, u"附件>>>"_s);
     Image8 = new PictureButton(u"Image8"_s, Picture1);
     Image8->setCaption(u"打开"_s);
+    // The empty band behind the navigation buttons: the pointer there resets their looks.
+    Frame1 = make<QFrame>(this, u"Frame1"_s);
     Frame2 = make<QFrame>(this, u"Frame2"_s);
     Frame2->setFrameShape(QFrame::Box);
     Frame2->setAutoFillBackground(true);
@@ -309,6 +313,9 @@ void Form1::placeElements()
     const PictureButton *const buttons[] = {Image2,  Image3, Image7, Image9,
                                             Image10, Image4, Image1};
     QLabel *const labels[] = {Label2, Label1, Label21, Label25, Label27, Label15, Label3};
+    setGeometry(Frame1, 8850, 0, 7 * 620 + 150, 780);
+    Frame1->lower();
+    Image13->lower();
     for (int i = 0; i < 7; ++i) {
         setGeometry(const_cast<PictureButton *>(buttons[i]), 9000 + i * 620, 60, 405, 405);
         setGeometry(labels[i], 9000 + i * 620 - 100, 480, 605, 240);
@@ -435,6 +442,7 @@ void Form1::wireEvents()
     connect(Label33, &ClickLabel::clicked, this, [this] { m_recordList->nextPage(); });
     connect(Label34, &ClickLabel::clicked, this, [this] { m_recordList->previousPage(); });
     connect(Combo1, &QComboBox::activated, this, [this] {
+        m_hover->comboPicked();
         if (module() == 2)
             m_law->Combo1Click();
         else if (module() == 3)
@@ -490,7 +498,7 @@ void Form1::wireEvents()
     });
     connect(File1, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem *item) { m_clients->openAttachment(item->text()); });
-    connect(Image1, &ClickLabel::clicked, this, [this] { window()->close(); });
+    m_hover->wire();
 }
 
 // Creation of the main window.
@@ -622,8 +630,13 @@ void Form1::clearPane()
 
 void Form1::mouseMoveEvent(QMouseEvent *event)
 {
-    state.OverBackground = 1;
-    m_moduleSwitch->ResetObjPics();
+    // Moves over a child without pointer tracking of its own (a check box, a
+    // box) come here too: they are no moves over the background.
+    if (childAt(event->position().toPoint()) == nullptr) {
+        state.OverBackground = 1;
+        m_moduleSwitch->ResetObjPics();
+        sounds.closeButtonPlayer();
+    }
     QWidget::mouseMoveEvent(event);
 }
 
@@ -648,9 +661,10 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
     case QEvent::FocusOut:
         if (watched == Text1 || watched == Text2 || watched == RichTextBox1)
             state.FocusedInput = 0;
-        if (watched == Text1)
+        if (watched == Text1) {
+            m_hover->keywordLeft();
             Label16->setStyleSheet(u"color: #808080"_s);
-        else if (watched == Text2)
+        } else if (watched == Text2)
             Label17->setStyleSheet(u"color: #808080"_s);
         else if (watched == List1)
             m_recordList->listLostFocus();
@@ -661,8 +675,10 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
         break;
     case QEvent::KeyPress: {
         auto *key = static_cast<QKeyEvent *>(event);
-        if (watched == Text1)
+        if (watched == Text1) {
+            m_hover->keywordTyped();
             return m_law->Text1KeyPress(key);
+        }
         if (watched == Text2)
             return m_law->Text2KeyPress(key);
         if (watched == RichTextBox1)

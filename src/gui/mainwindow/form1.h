@@ -51,6 +51,7 @@ class ClientModule;
 class CalendarModule;
 class DirectoryModule;
 class HelpModule;
+class HoverEffects;
 class Layouts;
 class LawModule;
 class ModuleSwitch;
@@ -118,6 +119,7 @@ public:
     BackupPanel &backup() { return *m_backup; }
     AddressPickup &pickup() { return *m_pickup; }
     HelpModule &help() { return *m_help; }
+    HoverEffects &hover() { return *m_hover; }
     DirectoryModule &directory() { return *m_directory; }
     CalendarModule &calendar() { return *m_calendar; }
 
@@ -169,6 +171,7 @@ public:
     QLineEdit *Text3;
     QLineEdit *Text6, *Text7, *Text11;
     QLabel *Text8, *Text9; // the editing hints
+    QFrame *Frame1;        // the band behind the navigation buttons
     QFrame *Frame2;        // attachment panel
     QListWidget *File1;
     QLabel *Label23;
@@ -218,6 +221,7 @@ private:
     std::unique_ptr<ClientEditor> m_clientEditor;
     std::unique_ptr<BackupPanel> m_backup;
     std::unique_ptr<AddressPickup> m_pickup;
+    HoverEffects *m_hover = nullptr; // a child object: it filters the elements' events
     std::unique_ptr<DirectoryModule> m_directory;
     std::unique_ptr<HelpModule> m_help;
     std::unique_ptr<CalendarModule> m_calendar;

@@ -353,6 +353,8 @@ void ModuleSwitch::ResetObjPics()
     }
     // 7.
     f.Picture1->setFrameShape(QFrame::NoFrame);
+    f.Text4->setFrame(false);
+    f.Text5->setFrame(false);
     setStyle(f.Label39, u"color: rgb(64, 64, 64)"_s);
     f.Picture3->hide();
     f.Text6->hide();
