@@ -65,7 +65,8 @@ protected:
     QStringList registerNames() const
     {
         QStringList names;
-        for (const ClientRecord &r : LoadClients(tree.files()).reg.rows())
+        const ClientsLoad load = LoadClients(tree.files());
+        for (const ClientRecord &r : load.reg.rows())
             names.append(r.name);
         return names;
     }
