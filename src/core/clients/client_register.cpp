@@ -37,6 +37,13 @@ bool ClientReg::append(ClientRecord record)
     return true;
 }
 
+void ClientReg::setRows(QList<ClientRecord> rows)
+{
+    if (rows.size() > Capacity)
+        rows.resize(Capacity);
+    m_rows = std::move(rows);
+}
+
 void ClientReg::setCategory(int k, const QString &category)
 {
     m_rows[k - 1].category = category;
@@ -103,8 +110,7 @@ ClientsLoad LoadClients(const QByteArray &registerBytes)
     // Records after the 10000th stay in the file, not in the register.
     if (readRecords(registerBytes, ClientReg::Capacity, rows, rest))
         load.notice = clientLimitNotice();
-    for (ClientRecord &r : rows)
-        load.reg.append(std::move(r));
+    load.reg.setRows(std::move(rows));
     load.reg.setRest(std::move(rest));
     return load;
 }

@@ -54,6 +54,8 @@ public:
 
     // Adds a row at the end; false (nothing added) when the register is full.
     bool append(ClientRecord record);
+    // Takes these rows as the register's, at most Capacity of them.
+    void setRows(QList<ClientRecord> rows);
     void setCategory(int k, const QString &category);
 
     // The bytes of the file after the rows, written back after them.
