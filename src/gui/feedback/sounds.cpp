@@ -33,8 +33,10 @@ void Sounds::readSwitch()
 
 void Sounds::openFiles()
 {
-    for (int s = 0; s < Count; ++s)
+    for (int s = 0; s < Count; ++s) {
         m_players[s]->load(f.files().hostPath(filePath(Sound(s))));
+        m_lookedFor[s].start();
+    }
 }
 
 void Sounds::Check2Click()
@@ -70,9 +72,13 @@ void Sounds::play(Sound sound)
     if (!allowed(sound))
         return;
     WavePlayer &player = *m_players[sound];
-    // A file that was missing or unreadable before is looked for again.
-    if (!player.isLoaded())
+    // A file that was missing or unreadable before is looked for again,
+    // at most every few seconds.
+    QElapsedTimer &looked = m_lookedFor[sound];
+    if (!player.isLoaded() && (!looked.isValid() || looked.elapsed() >= 5000)) {
         player.load(f.files().hostPath(filePath(sound)));
+        looked.start();
+    }
     player.rewind();
     player.play();
     ++m_played[sound];

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QString>
 
 #include <array>
@@ -83,6 +84,9 @@ private:
 
     Form1 &f;
     std::array<std::unique_ptr<WavePlayer>, Count> m_players;
+    // When each missing sound was last looked for: it is looked for again
+    // only now and then, not at every play (resolving its path reads folders).
+    std::array<QElapsedTimer, Count> m_lookedFor;
     int m_latch = 0;
     std::array<int, Count> m_played = {};
 };
