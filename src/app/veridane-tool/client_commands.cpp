@@ -62,9 +62,7 @@ int find(ToolContext &context, const QStringList &args, const ToolCommand &self)
     query.Category = *category;
     query.CurCategoryName = curCategoryNameOf(*category, captions[*category - 1]);
     // The keyword box as if TEXT had been typed into it.
-    QString typed = options.value(u"--keywords"_s);
-    for (QChar &c : typed)
-        c = QChar(Text1KeyReplacement(c.unicode()));
+    const QString typed = typedIntoKeywordBox(options.value(u"--keywords"_s));
     query.keyWords = UKeyWordsSet(typed);
     query.keywordBoxBlank = typed.trimmed().isEmpty();
     if (picker)

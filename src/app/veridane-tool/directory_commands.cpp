@@ -43,9 +43,7 @@ int find(ToolContext &context, const QStringList &args, const ToolCommand &self)
     query.Category = *category;
     query.keyword = directoryCategoryKeyword(*category, directoryCaptions(files)[*category - 1]);
     // The keyword box as if TEXT had been typed into it.
-    QString typed = options.value(u"--keywords"_s);
-    for (QChar &c : typed)
-        c = QChar(Text1KeyReplacement(c.unicode()));
+    const QString typed = typedIntoKeywordBox(options.value(u"--keywords"_s));
     query.keyWords = UKeyWordsSet(typed);
     query.keywordBoxBlank = typed.trimmed().isEmpty();
     query.subclass = options.value(u"--subclass"_s, u"全部"_s);

@@ -15,9 +15,7 @@ namespace {
 // characters replaced, split into the slots, the first date normalised.
 KeyWords keyWordsOf(const QString &text)
 {
-    QString typed = text;
-    for (QChar &c : typed)
-        c = QChar(Text1KeyReplacement(c.unicode()));
+    const QString typed = typedIntoKeywordBox(text);
     KeyWords k = UKeyWordsSet(typed);
     KWDDTFormat(k, typed, true);
     return k;

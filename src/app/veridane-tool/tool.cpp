@@ -1,5 +1,7 @@
 #include "app/veridane-tool/tool.h"
 
+#include "core/lawdb/keywords.h"
+
 #include <cstdio>
 
 using namespace Qt::StringLiterals;
@@ -201,6 +203,14 @@ int runTool(const QStringList &arguments, const QList<ToolCommand> &commands)
     if (!args.isEmpty() && args.front() == u"--")
         args.removeFirst();
     return command->run(context, args);
+}
+
+QString typedIntoKeywordBox(const QString &text)
+{
+    QString typed = text;
+    for (QChar &c : typed)
+        c = QChar(Text1KeyReplacement(c.unicode()));
+    return typed;
 }
 
 bool readSeedOption(const CommandOptions &options, quint64 &seed, QString &error)

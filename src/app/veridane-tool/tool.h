@@ -69,6 +69,10 @@ struct CommandOptions {
 // the usage message in `error`, when it is no whole number of at least 0.
 bool readSeedOption(const CommandOptions &options, quint64 &seed, QString &error);
 
+// The text of the keyword box as if TEXT had been typed into it: each key
+// through the box's key replacement (full-width blank and digits made ASCII).
+QString typedIntoKeywordBox(const QString &text);
+
 CommandOptions parseCommandOptions(const QStringList &args, const QStringList &valueOptions,
                                    const QStringList &flagOptions = {});
 

@@ -154,13 +154,16 @@ void ClientEditor::changed()
             showHints();
     }
     // 5. A lone line break is no text.
-    if (text.size() == 2 && text[0] == u'\r')
+    QString now = text;
+    if (text.size() == 2 && text[0] == u'\r') {
         f.clearPane();
+        now.clear();
+    }
     // 6. and 8.
-    if (f.paneText().isEmpty())
+    if (now.isEmpty())
         f.clients().noPaneText();
     // 7. The web and e-mail addresses of the text.
-    f.pickup().paneChanged(f.paneText());
+    f.pickup().paneChanged(now);
     m_inChange = false;
 }
 

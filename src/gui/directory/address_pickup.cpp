@@ -16,7 +16,7 @@ AddressPickup::AddressPickup(Form1 &form)
 void AddressPickup::paneChanged(const QString &text)
 {
     URLPickup(text);
-    EmailPickup();
+    EmailPickup(text);
 }
 
 void AddressPickup::URLPickup(const QString &text)
@@ -39,13 +39,13 @@ void AddressPickup::URLPickup(const QString &text)
     f.Text5->setCursorPosition(0);
 }
 
-void AddressPickup::EmailPickup()
+void AddressPickup::EmailPickup(const QString &text)
 {
     f.Text4->clear();
     const bool collect = f.module() == 1 || f.module() == 2;
     if (collect)
         f.Text4->show();
-    f.Text4->setText(::EmailPickup(f.paneText(), collect));
+    f.Text4->setText(::EmailPickup(text, collect));
     f.Text4->setCursorPosition(0);
 }
 

@@ -15,7 +15,8 @@ public:
     // The pane's text changed.
     void paneChanged(const QString &text);
     void URLPickup(const QString &text);
-    void EmailPickup();
+    // The e-mail addresses of the pane's text.
+    void EmailPickup(const QString &text);
 
     // Text5 changed: a web address is filed in the directory and the note shown.
     void websiteBoxChanged();
